@@ -1,0 +1,46 @@
+# DotSign: `make run` to build and start the application, `make test` to build and run every test.
+BUILD      ?= build
+TEST_BUILD ?= build-test
+BENCH_BUILD ?= build-bench
+GENERATOR  := -G Ninja
+CMAKE_COMMON := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean format
+
+all: build
+
+deps:
+	bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOTSIGN_TESTS=OFF
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/dotsign
+
+$(TEST_BUILD)/build.ninja:
+	cmake -S . -B $(TEST_BUILD) $(GENERATOR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DDOTSIGN_SANITIZE=ON -DDOTSIGN_WERROR=ON
+
+test: deps $(TEST_BUILD)/build.ninja
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+$(BENCH_BUILD)/build.ninja:
+	cmake -S . -B $(BENCH_BUILD) $(GENERATOR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Release -DDOTSIGN_BENCH=ON -DDOTSIGN_TESTS=OFF
+
+bench: deps $(BENCH_BUILD)/build.ninja
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)
