@@ -9,7 +9,9 @@ JOBS       ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz clean format
+PKG_BUILD ?= build-pkg
+
+.PHONY: all deps configure build run test bench fuzz package clean format
 
 all: build
 
@@ -51,8 +53,18 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+$(PKG_BUILD)/build.ninja:
+	cmake -S . -B $(PKG_BUILD) $(GENERATOR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Release -DDOTSIGN_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr
+
+# A Debian package of the release build (dotsign_<version>_<arch>.deb in build-pkg/).
+package: deps $(PKG_BUILD)/build.ninja
+	cmake --build $(PKG_BUILD) -j $(JOBS)
+	bash packaging/make-man.sh $(PKG_BUILD)/cli/dotsign-cli $(PKG_BUILD)/app/dotsign $(PKG_BUILD)/man
+	cd $(PKG_BUILD) && cpack -G DEB
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(PKG_BUILD)

@@ -46,6 +46,10 @@ Status copySample(const QString& sampleDir, const QString& projectDir)
 
 QString chooseProjectRoot(const QString& exeDir, const QString& dataDir)
 {
+    // An installed copy never writes beside its executable, not even as root.
+    const QString clean = QDir::cleanPath(exeDir);
+    if (clean.startsWith(QLatin1String("/usr/")) || clean.startsWith(QLatin1String("/opt/")))
+        return dataDir;
     const QString beside = exeDir + QStringLiteral("/Project");
     if (QFileInfo(beside).isDir() ? canCreateFilesIn(beside) : canCreateFilesIn(exeDir))
         return exeDir;

@@ -12,6 +12,7 @@ TEST(ProjectFolder, PortableWhenTheExecutableFolderIsWritable)
     QTemporaryDir exe, data;
     EXPECT_EQ(chooseProjectRoot(exe.path(), data.path()), exe.path());
     EXPECT_EQ(chooseProjectRoot(exe.filePath(QStringLiteral("no-such-dir")), data.path()), data.path());
+    EXPECT_EQ(chooseProjectRoot(QStringLiteral("/usr/bin"), data.path()), data.path());
 }
 
 TEST(ProjectFolder, FirstStartCopiesTheSampleOnceAndMakesExtFile)
