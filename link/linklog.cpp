@@ -1,0 +1,7 @@
+#include "link/linklog.h"
+
+namespace dotsign {
+
+Q_LOGGING_CATEGORY(lcLink, "dotsign.link", QtInfoMsg)
+
+} // namespace dotsign
