@@ -1,5 +1,7 @@
 #include "project/projectfile.h"
 
+#include "project/atomicfile.h"
+#include "project/gbk.h"
 #include "project/inifile.h"
 #include "project/zonefiles.h"
 
@@ -265,7 +267,9 @@ private:
 class Saver : public KeyVisitor
 {
 public:
-    Saver(IniFile& ini, ProjectState& state) : m_ini(ini), m_state(state) {}
+    Saver(IniFile& ini, ProjectState& state, FileTransaction& files)
+        : m_ini(ini), m_state(state), m_files(files)
+    {}
 
     bool readingOrder() const override { return false; }
     bool stopped() const override { return !m_status.ok; }
@@ -289,7 +293,7 @@ public:
         if (z.zoneType != ZoneText || stopped())
             return;
         z.zoneFile = zoneTextFilePath(m_state, program, slot);
-        m_status = writeZoneTextFile(z.zoneFile, z.zoneText);
+        m_status = m_files.stage(z.zoneFile, toGbk(normaliseZoneText(z.zoneText)));
         m_ini.writeString(programSection(program),
                           QString::fromUtf8(kSlotPrefix[slot]) + QStringLiteral("分区文件"),
                           QDir::toNativeSeparators(z.zoneFile));
@@ -298,6 +302,7 @@ public:
 private:
     IniFile& m_ini;
     ProjectState& m_state;
+    FileTransaction& m_files;
     Status m_status;
 };
 
@@ -374,11 +379,16 @@ Status SaveProject(ProjectState& state, const QString& path)
 {
     state.memoChangeArmed = 0;
     IniFile ini(path);
-    if (!ini.loadStatus())
+    if (!ini.loadStatus()) {
+        state.memoChangeArmed = 200;
         return ini.loadStatus(); // an unreadable file is never replaced blindly
+    }
     TprojectProp& s = state.cur();
 
-    Saver saver(ini, state);
+    // The text files and the project file are replaced together, so a full
+    // disk or a read-only folder leaves the previous project whole.
+    FileTransaction files;
+    Saver saver(ini, state, files);
     visitScreen(saver, s);
     visitProgramCounts(saver, s);
     visitUnitBoard(saver, s);
@@ -388,7 +398,11 @@ Status SaveProject(ProjectState& state, const QString& path)
         if (!saver.status())
             break;
     }
-    Status status = saver.status() ? ini.save() : saver.status();
+    Status status = saver.status();
+    if (status)
+        status = files.stage(path, ini.toBytes());
+    if (status)
+        status = files.commit();
     state.memoChangeArmed = 200;
     return status;
 }
