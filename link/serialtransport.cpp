@@ -48,6 +48,8 @@ Status SerialTransport::open()
     // Modem lines do not exist on every port (a pseudo-terminal has none).
     m_port.setDataTerminalReady(true);
     m_port.setRequestToSend(false);
+    // Whatever came in while the port was closed belongs to no exchange.
+    m_port.clear(QSerialPort::Input);
     m_port.clearError();
     return Status::success();
 }
