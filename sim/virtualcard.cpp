@@ -260,6 +260,14 @@ void VirtualCard::sendReply(const QByteArray& reply)
         QTimer::singleShot(msCeil(delayUs), Qt::PreciseTimer, this, write);
 }
 
+void VirtualCard::inject(const QByteArray& bytes)
+{
+    if (!m_pty || bytes.isEmpty())
+        return;
+    const ssize_t n = ::write(m_pty->masterFd(), bytes.constData(), static_cast<size_t>(bytes.size()));
+    Q_UNUSED(n);
+}
+
 QString describeFrame(const LoggedFrame& frame)
 {
     QString line = hexBytes(frame.bytes) + QStringLiteral("  # ") + frame.meaning;

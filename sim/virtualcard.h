@@ -74,6 +74,10 @@ public:
     void setOptions(const CardOptions& options) { m_options = options; }
     int address() const { return m_options.address; }
 
+    // Puts raw bytes on the line towards the host at once (noise, replies a
+    // real card would never send).
+    void inject(const QByteArray& bytes);
+
     // What the card was last sent.
     std::optional<int> power() const { return m_power; }
     std::optional<int> pause() const { return m_pause; }
