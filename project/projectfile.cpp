@@ -329,6 +329,13 @@ void applyScreenToSettings(ProjectState& state)
         panels[PanelUnitBoard] = board;
 }
 
+// Beside the project file: ".Project.kvp.journal".
+QString saveJournalPath(const QString& projectPath)
+{
+    const QFileInfo info(projectPath);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".journal");
+}
+
 bool carriesScreenSettings(const QString& path)
 {
     return QFileInfo(path).fileName().toUpper() == QLatin1String("PROJECT.KVP");
@@ -338,6 +345,8 @@ bool carriesScreenSettings(const QString& path)
 
 Status LoadProject(ProjectState& state, const QString& path, QStringList* warnings)
 {
+    // A save that was interrupted halfway is completed before anything is read.
+    recoverFileTransaction(saveJournalPath(path));
     InitLedDispJiemu(state);
     const IniFile ini(path);
     if (!ini.loadStatus())
@@ -378,6 +387,7 @@ Status LoadProject(ProjectState& state, const QString& path, QStringList* warnin
 Status SaveProject(ProjectState& state, const QString& path)
 {
     state.memoChangeArmed = 0;
+    recoverFileTransaction(saveJournalPath(path));
     IniFile ini(path);
     if (!ini.loadStatus()) {
         state.memoChangeArmed = 200;
@@ -387,7 +397,7 @@ Status SaveProject(ProjectState& state, const QString& path)
 
     // The text files and the project file are replaced together, so a full
     // disk or a read-only folder leaves the previous project whole.
-    FileTransaction files;
+    FileTransaction files(saveJournalPath(path));
     Saver saver(ini, state, files);
     visitScreen(saver, s);
     visitProgramCounts(saver, s);
