@@ -9,14 +9,21 @@ namespace {
 struct Substitution
 {
     const char* windowsName;
-    const char* face;
+    const char* faces[2]; // in order of preference
 };
 
-// The Chinese and Latin names under which Windows knows the two faces.
+// The Chinese and Latin names under which Windows knows the two faces. The
+// "Sharp" cut of Zen Hei carries hand-tuned bitmaps at 12 and 16 px; the
+// outline cut breaks strokes apart at those sizes without smoothing.
+// clang-format off
 const Substitution kSubstitutions[] = {
-    {"宋体", "AR PL UMing CN"},    {"SimSun", "AR PL UMing CN"},    {"新宋体", "AR PL UMing CN"},
-    {"黑体", "WenQuanYi Zen Hei"}, {"SimHei", "WenQuanYi Zen Hei"},
+    {"宋体", {"AR PL UMing CN", nullptr}},
+    {"SimSun", {"AR PL UMing CN", nullptr}},
+    {"新宋体", {"AR PL UMing CN", nullptr}},
+    {"黑体", {"WenQuanYi Zen Hei Sharp", "WenQuanYi Zen Hei"}},
+    {"SimHei", {"WenQuanYi Zen Hei Sharp", "WenQuanYi Zen Hei"}},
 };
+// clang-format on
 
 } // namespace
 
@@ -24,9 +31,10 @@ void installLedFontSubstitutions()
 {
     for (const Substitution& s : kSubstitutions) {
         const QString name = QString::fromUtf8(s.windowsName);
-        const QString face = QString::fromUtf8(s.face);
-        if (!QFont::substitutes(name).contains(face))
-            QFont::insertSubstitution(name, face);
+        for (const char* face : s.faces) {
+            if (face && !QFont::substitutes(name).contains(QString::fromUtf8(face)))
+                QFont::insertSubstitution(name, QString::fromUtf8(face));
+        }
     }
 }
 

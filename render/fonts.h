@@ -2,7 +2,7 @@
 // Fonts for LED text. Projects name the Windows faces "宋体" and "黑体"; here
 // they resolve to CJK faces that give clean one-pixel strokes without
 // smoothing: AR PL UMing CN (its embedded bitmaps are pixel-exact at 12 and
-// 16 px) for 宋体, WenQuanYi Zen Hei for 黑体. Sizes are pixel sizes (a point
+// 16 px) for 宋体, WenQuanYi Zen Hei (its Sharp cut first) for 黑体. Sizes are pixel sizes (a point
 // size at 96 dpi is 4/3 as many pixels), never the platform's logical dpi,
 // and smoothing is off so that every LED is fully on or off.
 
