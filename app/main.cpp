@@ -1,11 +1,38 @@
+#include "app/apptitle.h"
+#include "app/dialogs.h"
+#include "app/mainwindow.h"
+#include "project/projectfolder.h"
+#include "project/projectstate.h"
+
+#include "render/fonts.h"
+#include "render/ledplanes.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("DotSign LED 显示屏编辑系统"));
+    QApplication::setApplicationName(QStringLiteral("DotSign"));
+    QApplication::setApplicationDisplayName(dotsign::applicationTitle());
+    dotsign::installLedFontSubstitutions();
+
+    // One project state, one pair of LED planes and one set of dialogs for the whole run.
+    dotsign::ProjectState state;
+    const auto planes = std::make_unique<dotsign::LedPlanes>();
+    dotsign::WidgetDialogs dialogs;
+    const QString root =
+        dotsign::chooseProjectRoot(QCoreApplication::applicationDirPath(),
+                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const dotsign::Status prepared =
+        dotsign::prepareProjectFolder(state, root, QStringLiteral(":/sample/Project"));
+    if (!prepared)
+        dialogs.error(nullptr, prepared.caption, prepared.message);
+
+    dotsign::TMAINForm window(state, dialogs);
+    window.setPlanes(planes.get());
     window.show();
     return app.exec();
 }

@@ -1,0 +1,187 @@
+#include "app/programrules.h"
+
+#include "app/layoutrules.h"
+#include "project/zonefiles.h"
+
+namespace dotsign {
+
+QString programLabel(int n)
+{
+    return QStringLiteral("节目%1").arg(n);
+}
+
+QString zoneLabel(int zone, int zoneCount)
+{
+    return QStringLiteral("分区%1").arg(zone) +
+           (zone == zoneCount ? QStringLiteral("*") : QStringLiteral(" "));
+}
+
+QString screenLabel(int screen)
+{
+    return QStringLiteral("显示屏-%1").arg(screen + 1);
+}
+
+namespace {
+
+int numberAfter(const QString& label, const QString& prefix)
+{
+    if (!label.startsWith(prefix))
+        return 0;
+    QString digits;
+    for (int i = prefix.size(); i < label.size() && label.at(i).isDigit(); ++i)
+        digits += label.at(i);
+    bool ok = false;
+    const int n = digits.toInt(&ok);
+    return ok ? n : 0;
+}
+
+} // namespace
+
+int zoneNumberFromLabel(const QString& label)
+{
+    return numberAfter(label, QStringLiteral("分区"));
+}
+
+int programNumberFromLabel(const QString& label)
+{
+    return numberAfter(label, QStringLiteral("节目"));
+}
+
+QStringList effectNames()
+{
+    return {QStringLiteral("立即显示向左移动"),
+            QStringLiteral("立即显示向右移动"),
+            QStringLiteral("立即显示向上移动"),
+            QStringLiteral("立即显示向下移动"),
+            QStringLiteral("翻页"),
+            QStringLiteral("从右向左移动"),
+            QStringLiteral("从左向右移动"),
+            QStringLiteral("从下向上移动"),
+            QStringLiteral("从上向下移动"),
+            QStringLiteral("从上到下卷入"),
+            QStringLiteral("从下到上卷入"),
+            QStringLiteral("左卷帘"),
+            QStringLiteral("右卷帘"),
+            QStringLiteral("随机")};
+}
+
+QStringList speedNames()
+{
+    QStringList names;
+    for (int i = 1; i <= 40; ++i)
+        names << QString::number(i);
+    names.first() = QStringLiteral("1(最快档)");
+    names.last() = QStringLiteral("40(最慢档)");
+    return names;
+}
+
+namespace {
+
+void initZone(ZoneRecord& z, bool used, int songti)
+{
+    z = ZoneRecord{};
+    z.zoneFlag = used ? 1 : 0;
+    z.zoneType = ZoneText;
+    z.zoneFont = songti;
+    z.zoneEffect = 1;
+    z.zoneClearFirst = 1;
+    z.zoneSpeed = 3;
+    z.zoneStay = 4;
+    z.zoneFontSize = 1;
+    z.clockStyle = 0;
+    z.zoneColour = 1;
+    z.zoneBackColour = 4;
+    z.clockWeekPos = 0;
+    z.clockTimePos = 16;
+    z.clockOptions = 14;
+    z.clockYearFormat = 0; // every new zone is a text zone
+    z.clockMultiLine = 0;
+}
+
+} // namespace
+
+void initNewProgram(ProjectState& state, int n, int layoutTemplate, int songti)
+{
+    TjiemuProp& p = state.program(n);
+    p = TjiemuProp{};
+    p.programId = static_cast<uint8_t>(n);
+    p.programName = programLabel(n);
+    p.layoutTemplate = layoutTemplate;
+    p.zoneCount = zoneCountForTemplate(layoutTemplate);
+    const auto rects = newProgramRects(layoutTemplate, state.hw.screenWidth, state.hw.screenHeight);
+    for (int slot = 1; slot <= kZoneSlots; ++slot) {
+        ZoneRecord& z = p.zone(slot);
+        const bool used = slot <= p.zoneCount;
+        initZone(z, used, songti);
+        if (!used)
+            continue;
+        const ZoneRect& r = rects[static_cast<size_t>(slot - 1)];
+        z.zoneX = r.x;
+        z.zoneY = r.y;
+        z.zoneWidth = r.width;
+        z.zoneHeight = r.height;
+        z.zoneFile = zoneTextFilePath(state, n, slot);
+    }
+    static const char* const starts[5] = {"00:00:00", "05:00:00", "08:00:00", "17:30:00", "22:00:00"};
+    static const char* const stops[5] = {"05:00:00", "08:00:00", "17:30:00", "22:00:00", "23:59:59"};
+    for (int i = 0; i < 5; ++i) {
+        p.slotStart[static_cast<size_t>(i)] = QLatin1String(starts[i]);
+        p.slotStop[static_cast<size_t>(i)] = QLatin1String(stops[i]);
+    }
+    p.startDate = kDefaultDate;
+    p.endDate = kDefaultDate;
+    p.weekdays.fill(1);
+}
+
+void deleteProgramRecords(TprojectProp& screen, int n, int total)
+{
+    for (int k = n; k < total && k < kProgramSlots; ++k) {
+        TjiemuProp moved = screen.program(k + 1);
+        moved.programId = screen.program(k).programId;
+        moved.programName = screen.program(k).programName;
+        screen.program(k) = moved;
+    }
+}
+
+void setZoneTypeFromMenu(ZoneRecord& zone, int type, int songti)
+{
+    zone.zoneType = type;
+    zone.zoneFile.clear();
+    if (type == ZoneText) {
+        zone.zoneFont = songti;
+        zone.clockYearFormat = 0;
+    }
+}
+
+void setZoneTypeFromRadio(ProjectState& state, int type, const QString& memoText)
+{
+    ZoneRecord& z = state.currentZoneRecord();
+    z.zoneType = type;
+    z.zoneFile.clear();
+    if (type == ZoneText) {
+        z.zoneText = memoText;
+        z.zoneFile = zoneTextFilePath(state, state.currentProgram, state.currentZone);
+    }
+}
+
+bool stayTextMeansFixed(const QString& text)
+{
+    return text == QLatin1String("255");
+}
+
+int effectForChoice(int listIndex, bool fixed)
+{
+    return fixed ? kPageEffect : listIndex + 1;
+}
+
+int playModeFor(bool fixedLength, int seconds)
+{
+    return fixedLength ? seconds : 0;
+}
+
+int volumeIndex(int volume)
+{
+    return volume >= 0 && volume < kVolumeItems ? volume : -1;
+}
+
+} // namespace dotsign
