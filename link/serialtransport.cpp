@@ -3,6 +3,7 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -101,13 +102,20 @@ Status SerialTransport::drain(int timeoutMs)
     QEventLoop loop;
     QTimer tick;
     tick.setTimerType(Qt::PreciseTimer);
+    // Sleep until the wire should be done, then poll the driver's queue.
+    const auto arm = [&] {
+        const qint64 wireLeft = m_wireDoneMs - m_clock.elapsed();
+        tick.start(wireLeft > 0 ? static_cast<int>(std::min<qint64>(wireLeft, timeoutMs)) : kDrainPollMs);
+    };
     connect(&tick, &QTimer::timeout, &loop, [&] {
         if (!m_failure.isEmpty() || drained() || waited.elapsed() >= timeoutMs)
             loop.quit();
+        else
+            arm();
     });
     connect(this, &Transport::failed, &loop, &QEventLoop::quit);
     if (m_failure.isEmpty() && !drained()) {
-        tick.start(kDrainPollMs);
+        arm();
         loop.exec();
     }
     if (!m_failure.isEmpty())
