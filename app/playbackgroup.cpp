@@ -27,9 +27,10 @@ PlaybackGroup::PlaybackGroup(ProjectState& state, QWidget* parent)
     m_speed->setToolTip(QStringLiteral("显示屏移动的速度"));
     m_stay = new QLineEdit(this);
     m_stay->setObjectName(QStringLiteral("Edit1"));
-    // Digits only; the controller keeps the pause in one byte.
+    // Digits only. A further digit after "255" must still reach the handler
+    // (it clears "固定不动"); values the controller's byte cannot hold are not stored.
     m_stay->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), m_stay));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), m_stay));
     m_stay->setMaximumWidth(80);
     m_fixed = new QCheckBox(QStringLiteral("固定不动"), this);
     m_fixed->setObjectName(QStringLiteral("CheckBox14"));

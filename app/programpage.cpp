@@ -234,7 +234,8 @@ void ProgramPage::setScheduleCaption(const QString& caption)
 
 void ProgramPage::load(const TjiemuProp& p, bool& playModeLoading)
 {
-    QList<QObject*> controls{m_timedPlay, m_sequential, m_fixedLength, m_seconds, m_startDate, m_endDate};
+    // Each control once: a second blocker on one object would restore "blocked" last.
+    QList<QObject*> controls{m_timedPlay, m_sequential, m_fixedLength, m_seconds};
     for (QWidget* w : std::as_const(m_scheduleControls))
         controls << w;
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
