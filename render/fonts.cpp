@@ -32,7 +32,7 @@ void installLedFontSubstitutions()
     for (const Substitution& s : kSubstitutions) {
         const QString name = QString::fromUtf8(s.windowsName);
         for (const char* face : s.faces) {
-            if (face && !QFont::substitutes(name).contains(QString::fromUtf8(face)))
+            if (face && !QFont::substitutes(name).contains(QString::fromUtf8(face), Qt::CaseInsensitive))
                 QFont::insertSubstitution(name, QString::fromUtf8(face));
         }
     }
