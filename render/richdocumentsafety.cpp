@@ -1,0 +1,150 @@
+#include "render/richdocumentsafety.h"
+
+#include "render/richdocument.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QVariant>
+#include <algorithm>
+
+namespace dotsign {
+
+namespace {
+
+constexpr qreal kMaxPointSize = 1638; // the largest size word processors offer
+constexpr qreal kMaxPixelSize = 2184;
+constexpr qreal kMaxMeasure = kMaxPictureSide;
+constexpr qreal kMaxTableBorder = 64;
+
+// Clamps a numeric property when it is set; tells whether it changed.
+template <typename Format> bool clampProperty(Format& format, int property, qreal low, qreal high)
+{
+    if (!format.hasProperty(property))
+        return false;
+    bool ok = false;
+    const qreal value = format.property(property).toDouble(&ok);
+    if (!ok)
+        return false;
+    const qreal clamped = std::clamp(value, low, high);
+    if (clamped == value)
+        return false;
+    format.setProperty(property, clamped);
+    return true;
+}
+
+bool clampCharFormat(QTextCharFormat& format)
+{
+    bool changed = false;
+    if (format.hasProperty(QTextFormat::FontPointSize))
+        changed |= clampProperty(format, QTextFormat::FontPointSize, 1, kMaxPointSize);
+    if (format.hasProperty(QTextFormat::FontPixelSize)) {
+        const int px = format.intProperty(QTextFormat::FontPixelSize);
+        if (px < 1 || px > kMaxPixelSize) {
+            format.setProperty(QTextFormat::FontPixelSize, std::clamp(px, 1, int(kMaxPixelSize)));
+            changed = true;
+        }
+    }
+    changed |= clampProperty(format, QTextFormat::FontLetterSpacing, -kMaxMeasure, kMaxMeasure);
+    changed |= clampProperty(format, QTextFormat::FontWordSpacing, -kMaxMeasure, kMaxMeasure);
+    changed |= clampProperty(format, QTextFormat::ImageWidth, 0, kMaxMeasure);
+    changed |= clampProperty(format, QTextFormat::ImageHeight, 0, kMaxMeasure);
+    return changed;
+}
+
+bool clampBlockFormat(QTextBlockFormat& format)
+{
+    bool changed = false;
+    for (int property : {int(QTextFormat::BlockLeftMargin), int(QTextFormat::BlockRightMargin),
+                         int(QTextFormat::BlockTopMargin), int(QTextFormat::BlockBottomMargin),
+                         int(QTextFormat::TextIndent)})
+        changed |= clampProperty(format, property, -kMaxMeasure, kMaxMeasure);
+    changed |= clampProperty(format, QTextFormat::LineHeight, 0, kMaxMeasure);
+    if (format.hasProperty(QTextFormat::BlockIndent) && format.indent() > 64) {
+        format.setIndent(64);
+        changed = true;
+    }
+    return changed;
+}
+
+void sanitizeBlock(const QTextBlock& block)
+{
+    QTextDocument* doc = const_cast<QTextDocument*>(block.document());
+    QTextBlockFormat blockFormat = block.blockFormat();
+    if (clampBlockFormat(blockFormat)) {
+        QTextCursor cursor(block);
+        cursor.setBlockFormat(blockFormat);
+    }
+    QTextCharFormat blockChar = block.charFormat();
+    if (clampCharFormat(blockChar)) {
+        QTextCursor cursor(block);
+        cursor.setBlockCharFormat(blockChar);
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        QTextCharFormat format = fragment.charFormat();
+        if (!clampCharFormat(format))
+            continue;
+        QTextCursor cursor(doc);
+        cursor.setPosition(fragment.position());
+        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
+}
+
+void sanitizeFrame(QTextFrame* frame)
+{
+    QTextFrameFormat format = frame->frameFormat();
+    bool changed = clampProperty(format, QTextFormat::FrameBorder, 0, kMaxTableBorder);
+    for (int property :
+         {int(QTextFormat::FrameMargin), int(QTextFormat::FramePadding), int(QTextFormat::FrameLeftMargin),
+          int(QTextFormat::FrameRightMargin), int(QTextFormat::FrameBottomMargin),
+          int(QTextFormat::TableCellSpacing), int(QTextFormat::TableCellPadding)})
+        changed |= clampProperty(format, property, 0, 256);
+    if (format.width().rawValue() > kMaxMeasure || format.width().rawValue() < 0) {
+        format.setWidth(QTextLength());
+        changed = true;
+    }
+    if (format.height().rawValue() > kMaxMeasure || format.height().rawValue() < 0) {
+        format.setHeight(QTextLength());
+        changed = true;
+    }
+    if (format.isTableFormat()) {
+        QTextTableFormat table = format.toTableFormat();
+        QList<QTextLength> widths = table.columnWidthConstraints();
+        bool widthsChanged = false;
+        for (QTextLength& width : widths) {
+            if (width.rawValue() > kMaxMeasure || width.rawValue() < 0) {
+                width = QTextLength();
+                widthsChanged = true;
+            }
+        }
+        if (widthsChanged) {
+            table.setColumnWidthConstraints(widths);
+            format = table;
+            changed = true;
+        }
+    }
+    if (changed && frame != frame->document()->rootFrame())
+        frame->setFrameFormat(format);
+    for (QTextFrame* child : frame->childFrames())
+        sanitizeFrame(child);
+}
+
+} // namespace
+
+QVariant SealedTextDocument::loadResource(int, const QUrl&)
+{
+    return QVariant();
+}
+
+void sanitizeDocument(QTextDocument* doc)
+{
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        sanitizeBlock(block);
+    sanitizeFrame(doc->rootFrame());
+}
+
+} // namespace dotsign

@@ -1,0 +1,27 @@
+#pragma once
+// Guards shared by the document readers. Documents come from files the
+// operator copies around, so a reader must never let a file make the layout
+// or the painting allocate without bound, nor reach outside the document.
+
+#include <QTextDocument>
+
+namespace dotsign {
+
+// A document that answers every resource it was not given (a picture, a
+// style sheet) with nothing: an <img src="/dev/zero"> in a hostile file must
+// not make it read local files. The readers are given documents of this kind
+// (RichDocument's); a plain QTextDocument would fetch what a file names.
+class SealedTextDocument : public QTextDocument
+{
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+};
+
+// Clamps picture sizes, font sizes, indents and table measures of a freshly
+// loaded document to what a sign can use.
+void sanitizeDocument(QTextDocument* doc);
+
+} // namespace dotsign
