@@ -4,6 +4,8 @@
 #include "link/senders.h"
 #include "linkrig.h"
 
+#include <QLoggingCategory>
+
 using namespace dotsign;
 using namespace dotsign::test;
 
@@ -236,4 +238,27 @@ TEST(Exchange, ProbesOfTheHardwareDialogAndDiscovery)
     rig.link.ReplyAddressMode = ReplyToTarget;
     EXPECT_TRUE(SendDiscoveryProbe(*rig.exchange).acknowledged);
     EXPECT_EQ(rig.card.log().back().kind, CardFrameKind::Discovery);
+}
+
+namespace {
+QStringList g_logged;
+void captureLog(QtMsgType, const QMessageLogContext& context, const QString& message)
+{
+    if (QByteArray(context.category) == "dotsign.link")
+        g_logged << message;
+}
+} // namespace
+
+TEST(Exchange, FramesAndRepliesAreHexDumpedAtDebugLevel)
+{
+    LinkRig rig;
+    QLoggingCategory::setFilterRules(QStringLiteral("dotsign.link.debug=true"));
+    const QtMessageHandler previous = qInstallMessageHandler(captureLog);
+    rig.exchange->send(pauseFrame(1, 1), 1000);
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    EXPECT_TRUE(g_logged.contains(QStringLiteral("tx 53 4E 44 44 41 54 FF 01 01 01 53 4E 44 44 45 4E FF FF")))
+        << g_logged.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(g_logged.contains(QStringLiteral("rx 60 01 00")))
+        << g_logged.join(QLatin1Char('\n')).toStdString();
 }
