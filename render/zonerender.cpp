@@ -181,7 +181,8 @@ ZonePlanesResult copyZoneRenderToPlanes(ProjectState& state, LedPlanes& planes, 
     return result;
 }
 
-ZonePlanesResult renderZoneToPlanes(ProjectState& state, LedPlanes& planes, int program, int slot)
+ZonePlanesResult renderZoneToPlanes(ProjectState& state, LedPlanes& planes, int program, int slot,
+                                    bool saveBitmap)
 {
     ZonePlanesResult result;
     if (!validZone(program, slot)) {
@@ -197,9 +198,11 @@ ZonePlanesResult renderZoneToPlanes(ProjectState& state, LedPlanes& planes, int 
         return result;
 
     const ZoneRender render = renderZone(state, program, slot, RenderMode::Download);
-    if (Status saved = saveZoneBitmap(state, program, slot, render.image); !saved) {
-        static_cast<Status&>(result) = saved;
-        return result;
+    if (saveBitmap) {
+        if (Status saved = saveZoneBitmap(state, program, slot, render.image); !saved) {
+            static_cast<Status&>(result) = saved;
+            return result;
+        }
     }
     return copyZoneRenderToPlanes(state, planes, program, slot, render);
 }

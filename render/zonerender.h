@@ -62,8 +62,10 @@ struct ZonePlanesResult : Status
 // The download path for one zone: skip a zone without a file (and a
 // document zone whose document is missing), render as the download does,
 // save the bitmap and copy it into the planes (6144 rows for text and clocks,
-// 4096 for documents; clocks and documents report an overflow).
-ZonePlanesResult renderZoneToPlanes(ProjectState& state, LedPlanes& planes, int program, int slot);
+// 4096 for documents; clocks and documents report an overflow). Tools that
+// must leave the project folder alone pass saveBitmap = false.
+ZonePlanesResult renderZoneToPlanes(ProjectState& state, LedPlanes& planes, int program, int slot,
+                                    bool saveBitmap = true);
 
 // The copy step alone, for a zone already rendered for the download.
 ZonePlanesResult copyZoneRenderToPlanes(ProjectState& state, LedPlanes& planes, int program, int slot,
