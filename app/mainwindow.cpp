@@ -95,8 +95,8 @@ void TMAINForm::createRegions()
     auto* centre = new QSplitter(Qt::Vertical, this);
     centre->addWidget(createLayoutArea());
     centre->addWidget(createPreviewArea());
-    centre->setStretchFactor(0, 3);
-    centre->setStretchFactor(1, 2);
+    centre->setStretchFactor(0, 2);
+    centre->setStretchFactor(1, 3);
     setCentralWidget(centre);
     createPropertyDock();
 }

@@ -101,6 +101,8 @@ void TMAINForm::renderCurrentZone()
     if (m_state.currentZoneRecord().zoneType == ZoneText)
         m_textPanel->showUnsupported(preview.unsupported);
     showZoneImage(preview);
+    if (m_state.currentZoneRecord().zoneType == ZoneClock)
+        saveZoneBitmap(preview.image);
 }
 
 void TMAINForm::showZoneImage(const ZonePreviewImage& preview)

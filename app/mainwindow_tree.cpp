@@ -207,6 +207,8 @@ void TMAINForm::selectZoneNode(QTreeWidgetItem* node, QTreeWidgetItem* programNo
     showpanel(0);
     showpanel(m_state.currentTemplate);
     showEditorForZone(zone.zoneType);
+    if (zone.zoneType == ZoneClock)
+        renderCurrentZone();
     colourZonePanels(2);
     GeometryLoading = true;
     m_coordinates->setValues(zone.zoneX, zone.zoneY, zone.zoneHeight, zone.zoneWidth);

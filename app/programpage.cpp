@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -73,6 +74,7 @@ QWidget* ProgramPage::createPlayMode()
     m_seconds->setValue(200);
     m_seconds->setToolTip(QStringLiteral("显示屏整屏刷新频率"));
     m_seconds->setEnabled(false);
+    m_fixedLength->installEventFilter(this);
     auto* v = new QVBoxLayout(m_playMode);
     v->addWidget(m_sequential);
     v->addWidget(m_fixedLength);
@@ -95,10 +97,11 @@ void ProgramPage::placeSecondsField()
     m_seconds->setGeometry(left, (m_fixedLength->height() - height) / 2, width, height);
 }
 
-void ProgramPage::resizeEvent(QResizeEvent* event)
+bool ProgramPage::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::resizeEvent(event);
-    placeSecondsField();
+    if (watched == m_fixedLength && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        placeSecondsField();
+    return QWidget::eventFilter(watched, event);
 }
 
 QGroupBox* ProgramPage::createSchedule()
@@ -149,6 +152,7 @@ QGroupBox* ProgramPage::createSchedule()
     v->addLayout(dates);
     v->addLayout(days);
     v->addWidget(createSlots());
+    v->addStretch();
     return m_schedule;
 }
 

@@ -41,7 +41,7 @@ public:
     QComboBox* volumeList(int slot) const { return m_volumes.at(static_cast<size_t>(slot)); }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* createPlayMode();

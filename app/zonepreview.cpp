@@ -1,11 +1,24 @@
 #include "app/zonepreview.h"
 
+#include "project/zonefiles.h"
+#include "render/clockrender.h"
 #include "render/zonerender.h"
 
 namespace dotsign {
 
 ZonePreviewImage renderZonePreview(ProjectState& state, int program, int slot)
 {
+    ZoneRecord& zone = state.zone(program, slot);
+    if (zone.zoneType == ZoneClock) {
+        // A clock is drawn with sample digits even before its first drawing
+        // gave it a bitmap file.
+        ZonePreviewImage out;
+        out.image = ClocktoImage(zone, ClockPreview, WeekdayNames());
+        zone.zoneFile = ZoneBitmapPath(state, program, slot);
+        out.previewWidth = out.image.width();
+        out.previewHeight = out.image.height();
+        return out;
+    }
     const ZoneRender r = renderZone(state, program, slot, RenderMode::Preview);
     ZonePreviewImage out;
     out.image = r.image;
