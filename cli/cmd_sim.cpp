@@ -85,7 +85,9 @@ int sim(const QStringList& args)
         return fail(s.message);
     if (!catchStopSignals(&card))
         return fail(QStringLiteral("cannot catch SIGINT/SIGTERM"));
-    QObject::connect(&card, &VirtualCard::frameReceived, &card, [&record](const LoggedFrame& f) {
+    // The card runs for hours: its in-memory log is written out and dropped frame by frame.
+    QObject::connect(&card, &VirtualCard::frameReceived, &card, [&record, &card](const LoggedFrame& f) {
+        card.clearLog();
         const QString line = describeFrame(f) + QLatin1Char('\n');
         out(line);
         if (record.isOpen()) {
