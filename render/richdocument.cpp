@@ -122,6 +122,7 @@ RichDocument::RichDocument() : m_metrics(metricsDevice()), m_doc(std::make_uniqu
     installLedFontSubstitutions();
     m_doc->documentLayout()->setPaintDevice(&m_metrics);
     m_doc->setUndoRedoEnabled(false);
+    m_doc->setDocumentMargin(0); // Qt's 4-pixel margin is not our top margin
     applyDocumentDefaults(m_doc.get());
 }
 

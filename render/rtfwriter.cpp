@@ -42,7 +42,7 @@ private:
     void picture(const QTextImageFormat& format);
     int fontIndex(const QString& family);
     int colourIndex(const QColor& colour);
-    QList<int> columnRights(const QTextTable* table) const;
+    QList<int> columnRights(const QTextTable* table, int left) const;
 
     const QTextDocument* m_doc;
     QByteArray m_body;
@@ -92,7 +92,8 @@ void RtfWriter::frame(const QTextFrame* frame)
     }
 }
 
-QList<int> RtfWriter::columnRights(const QTextTable* table) const
+// Cell right edges in twips; the first cell starts at the row's left edge.
+QList<int> RtfWriter::columnRights(const QTextTable* table, int left) const
 {
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     const qreal available = m_doc->textWidth() > 0 ? m_doc->textWidth() : 100.0 * table->columns();
@@ -106,7 +107,7 @@ QList<int> RtfWriter::columnRights(const QTextTable* table) const
         else if (length.type() == QTextLength::PercentageLength)
             width = available * length.rawValue() / 100;
         right += std::max<qreal>(1, width);
-        rights.append(static_cast<int>(std::lround(right * kTwipsPerPixel)));
+        rights.append(left + static_cast<int>(std::lround(right * kTwipsPerPixel)));
     }
     return rights;
 }
@@ -138,15 +139,17 @@ void RtfWriter::table(const QTextTable* table)
 void RtfWriter::rowDefinition(const QTextTable* table, int row)
 {
     const QTextTableFormat format = table->format();
+    const int left =
+        static_cast<int>(std::lround((format.leftMargin() - format.cellPadding()) * kTwipsPerPixel));
     m_body += "\\trowd\\trgaph" + num(format.cellPadding() * kTwipsPerPixel) + "\\trleft" +
-              num(format.leftMargin() * kTwipsPerPixel - format.cellPadding() * kTwipsPerPixel);
+              QByteArray::number(left);
     if (format.cellSpacing() > 0 && !format.borderCollapse())
         m_body += "\\trspdl" + num(format.cellSpacing() * kTwipsPerPixel) + "\\trspdfl3";
     if (format.alignment() & Qt::AlignHCenter)
         m_body += "\\trqc";
     else if (format.alignment() & Qt::AlignRight)
         m_body += "\\trqr";
-    const QList<int> rights = columnRights(table);
+    const QList<int> rights = columnRights(table, left);
     for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(row, c);
         const bool origin = cell.row() == row && cell.column() == c;
@@ -198,7 +201,14 @@ void RtfWriter::block(const QTextBlock& block, bool inTable, bool endsCell)
     if (inTable)
         m_body += "\\intbl";
     paragraphFormat(block.blockFormat());
-    charFormat(block.charFormat()); // the paragraph mark: an empty line keeps its height
+    if (block.length() <= 1) {
+        // The paragraph mark's format gives an empty line its height. In a
+        // table the first paragraph's mark also carries the cell's format.
+        QTextCharFormat mark = block.charFormat();
+        if (inTable)
+            mark.clearBackground();
+        charFormat(mark);
+    }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
