@@ -262,3 +262,36 @@ TEST(Exchange, FramesAndRepliesAreHexDumpedAtDebugLevel)
     EXPECT_TRUE(g_logged.contains(QStringLiteral("rx 60 01 00")))
         << g_logged.join(QLatin1Char('\n')).toStdString();
 }
+
+TEST(Exchange, WhatTheHardwareDialogTestsShow)
+{
+    struct Case
+    {
+        const char* name;
+        bool portFailed;
+        bool acknowledged;
+        int testIndex;
+        const char* model;
+        QString unit;
+        QString comm;
+    };
+    const QString ok = QStringLiteral("通讯测试,通讯正常。");
+    const QString okA = QStringLiteral("A类卡请查看显示屏上是不是显示《通讯测试》,如果是通讯正常。");
+    const Case cases[] = {
+        {"B answered", false, true, 0, "B类卡", QStringLiteral("通讯连接正常。"), ok},
+        {"B silent", false, false, 0, "B类卡", kNoReply, kNoReply},
+        {"A (always acknowledged)", false, true, 0, "A类卡", QString(), okA},
+        {"all cards", false, false, kBroadcastIndex, "B类卡", QString(), QString()},
+        {"port failed", true, false, 0, "B类卡", kSendFailed, QString()},
+    };
+    for (const Case& c : cases) {
+        ExchangeResult r;
+        r.portFailed = c.portFailed;
+        r.acknowledged = c.acknowledged;
+        LinkState link;
+        link.testIndex = c.testIndex;
+        const QString model = QString::fromUtf8(c.model);
+        EXPECT_EQ(unitTestMessage(r, link, model).message, c.unit) << c.name;
+        EXPECT_EQ(commTestMessage(r, link, model).message, c.comm) << c.name;
+    }
+}
