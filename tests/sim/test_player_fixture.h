@@ -109,3 +109,100 @@ inline LedImage shifted(const LedImage& img, int dx, int dy, const LedImage& und
 }
 
 } // namespace dotsign::testing
+
+#include "link/frames.h"
+#include "sim/clockdigits.h"
+
+namespace dotsign::testing {
+
+// A 64 x 32 two-colour sign: program 1 is two hand-drawn pages pushed in
+// from the right; program 2 has a clock on top (hour, minute, second at 16
+// LEDs) and a price below that enters by "随机".
+inline SignBuilder sampleSign()
+{
+    SignBuilder b(64, 32, 1);
+    LedImage page1(64, 32), page2(64, 32);
+    for (int x = 0; x < 64; ++x) {
+        page1.set(x, 0, LedImage::Green);
+        page1.set(x, 31, LedImage::Green);
+    }
+    drawClockDigits(page1, 4, 8, QStringLiteral("2026"), 16, true, LedImage::Red);
+    drawClockDigits(page1, 40, 8, QStringLiteral("12"), 16, false, LedImage::Yellow);
+    for (int i = 0; i < 16; ++i) { // an arrow
+        page2.set(4 + i, 16, LedImage::Yellow);
+        page2.set(19 - i / 2, 16 - i / 2, LedImage::Yellow);
+        page2.set(19 - i / 2, 16 + i / 2, LedImage::Yellow);
+    }
+    drawClockDigits(page2, 28, 8, QStringLiteral("4.98"), 16, true, LedImage::Green);
+    TjiemuProp& p1 = b.addProgram({page1, page2}, 1, 1, 1);
+    p1.zone(1).zoneClearFirst = 0;
+
+    // Program 2: the clock mask is the two colons; the price is one page.
+    LedImage frame(64, 32);
+    for (int x : {22, 45}) {
+        frame.set(x, 5, LedImage::Red);
+        frame.set(x, 10, LedImage::Red);
+    }
+    drawClockDigits(frame, 4, 16, QStringLiteral("998"), 16, true, LedImage::Red);
+    TjiemuProp& p2 = b.addProgram({frame}, 14, 2, 2);
+    p2.layoutTemplate = 2;
+    p2.zoneCount = 2;
+    ZoneRecord& clock = p2.zone(1);
+    clock.zoneHeight = 16;
+    clock.zoneInfoHeight = 16;
+    clock.zoneType = ZoneClock;
+    clock.zoneEffect = 5;
+    clock.zoneColour = 2;
+    clock.zoneFontSize = 1;
+    clock.clockOptions = 14;
+    clock.clockHourX = 4, clock.clockMinuteX = 26, clock.clockSecondX = 48;
+    ZoneRecord bottom;
+    bottom.zoneFlag = 1;
+    bottom.zoneY = 16;
+    bottom.zoneWidth = 64;
+    bottom.zoneHeight = 16;
+    bottom.zoneInfoHeight = 16;
+    bottom.zoneEffect = 14;
+    bottom.zoneSpeed = 2;
+    bottom.zoneStay = 1;
+    bottom.zoneClearFirst = 1;
+    p2.zone(2) = bottom;
+    return b;
+}
+
+// The download file as the USB-disk export writes it: hexadecimal records and
+// raw end markers. `settings` adds the screen-settings record.
+inline QByteArray exportFile(const SignBuilder& b, bool settings, bool border)
+{
+    const SignContent c = b.content();
+    auto hex = [](const QByteArray& bytes) { return bytes.toHex().toUpper(); };
+    QByteArray header;
+    header.append(char(0x01));
+    header.append(char(b.screen.programCount));
+    header.append(border ? '1' : '0');
+    header.append(settings ? '1' : '0');
+    QByteArray file = hex(header);
+    if (settings) {
+        HardwareSettings hw;
+        QByteArray frame = screenSettingsFrame(b.screen, hw);
+        frame[36] = 0x30;
+        file += hex(frame);
+    }
+    FrameBuffer buffer;
+    for (int k = 0; k < c.programs.size(); ++k) {
+        file += hex(c.programs[k].index);
+        int block = 1;
+        for (qsizetype at = 0; at < c.programs[k].data.size(); at += 512) {
+            setDataBlock(buffer, k + 1, ++block, c.programs[k].data.mid(at, 512));
+            file += hex(dataBlockFrame(buffer, 1));
+        }
+        QByteArray marker(530, char(0xFC));
+        marker[8] = char(k + 1);
+        marker[9] = char(finalBlockCount(block));
+        marker.replace(265, 265, QByteArray(265, char(0x97)));
+        file += marker;
+    }
+    return file;
+}
+
+} // namespace dotsign::testing
