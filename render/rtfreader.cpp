@@ -4,11 +4,11 @@
 #include "render/richdocument.h"
 #include "render/richdocumentsafety.h"
 #include "render/rtfbuilder.h"
+#include "render/rtfcodepage.h"
 #include "render/rtfpicture.h"
 #include "render/rtftokenizer.h"
 
 #include <QHash>
-#include <QStringDecoder>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <algorithm>
@@ -59,39 +59,6 @@ struct FontEntry
     int codepage = 0; // 0: the document's code page
 };
 
-// Windows character sets of \fcharset and the code pages they use.
-int codepageForCharset(int charset)
-{
-    static const std::map<int, int> table = {{0, 1252},   {2, 1252},   {77, 10000}, {128, 932},  {129, 949},
-                                             {130, 1361}, {134, 936},  {136, 950},  {161, 1253}, {162, 1254},
-                                             {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251},
-                                             {222, 874},  {238, 1250}, {255, 437}};
-    const auto it = table.find(charset);
-    return it == table.end() ? 0 : it->second;
-}
-
-QByteArray decoderName(int codepage)
-{
-    switch (codepage) {
-    case 936:
-        return "GB18030";
-    case 932:
-        return "Shift_JIS";
-    case 949:
-        return "EUC-KR";
-    case 950:
-        return "Big5";
-    case 10000:
-        return "macintosh";
-    case 437:
-        return "IBM437";
-    case 850:
-        return "IBM850";
-    default:
-        return "windows-" + QByteArray::number(codepage);
-    }
-}
-
 class RtfReader
 {
 public:
@@ -140,7 +107,7 @@ private:
     QByteArray m_fontName;
     std::vector<QColor> m_colours;
     int m_red = -1, m_green = -1, m_blue = -1;
-    std::map<int, QStringDecoder> m_decoders;
+    RtfTextDecoder m_decoder;
     RtfRowProps m_row;
     RtfCellProps m_cell;
     RtfBorder* m_border = nullptr; // the border that \brdr words describe
@@ -403,62 +370,6 @@ void RtfReader::symbol(char c)
 // Destination words open a group that is not ordinary text.
 bool RtfReader::destination(QByteArrayView name)
 {
-    static const QList<QByteArrayView> skipped = {"stylesheet",
-                                                  "info",
-                                                  "header",
-                                                  "headerl",
-                                                  "headerr",
-                                                  "headerf",
-                                                  "footer",
-                                                  "footerl",
-                                                  "footerr",
-                                                  "footerf",
-                                                  "footnote",
-                                                  "annotation",
-                                                  "nonshppict",
-                                                  "listtable",
-                                                  "listoverridetable",
-                                                  "revtbl",
-                                                  "rsidtbl",
-                                                  "filetbl",
-                                                  "fldinst",
-                                                  "xmlnstbl",
-                                                  "themedata",
-                                                  "colorschememapping",
-                                                  "datastore",
-                                                  "latentstyles",
-                                                  "pgdsctbl",
-                                                  "objdata",
-                                                  "objclass",
-                                                  "bkmkstart",
-                                                  "bkmkend",
-                                                  "generator",
-                                                  "template",
-                                                  "comment",
-                                                  "ftnsep",
-                                                  "ftnsepc",
-                                                  "ftncn",
-                                                  "aftnsep",
-                                                  "aftnsepc",
-                                                  "aftncn",
-                                                  "txe",
-                                                  "xe",
-                                                  "tc",
-                                                  "rxe",
-                                                  "mmathPr",
-                                                  "userprops",
-                                                  "docvar",
-                                                  "shpinst",
-                                                  "atnid",
-                                                  "atnauthor",
-                                                  "background",
-                                                  "pntxta",
-                                                  "pntxtb",
-                                                  "fontemb",
-                                                  "panose",
-                                                  "falt",
-                                                  "keywords",
-                                                  "title"};
     GroupState& group = state();
     if (name == "fonttbl") {
         group.dest = Dest::FontTable;
@@ -479,7 +390,7 @@ bool RtfReader::destination(QByteArrayView name)
     } else if (name == "dotsigndocument") {
         group.dest = Dest::DocumentProps;
         group.starred = false;
-    } else if (skipped.contains(name)) {
+    } else if (isSkippedRtfDestination(name)) {
         group.dest = Dest::Skip;
     } else {
         return false;
@@ -495,7 +406,7 @@ void RtfReader::fontTableWord(QByteArrayView name, int param)
         m_fontIndex = param;
         m_fonts[param] = FontEntry{};
     } else if (name == "fcharset") {
-        m_fonts[m_fontIndex].codepage = codepageForCharset(param);
+        m_fonts[m_fontIndex].codepage = rtfCodepageForCharset(param);
     } else if (name == "cpg") {
         m_fonts[m_fontIndex].codepage = param;
     }
@@ -782,18 +693,7 @@ int RtfReader::currentCodepage()
 
 QString RtfReader::decode(const QByteArray& bytes, int codepage)
 {
-    if (codepage == 936)
-        return fromGbk(bytes);
-    auto it = m_decoders.find(codepage);
-    if (it == m_decoders.end()) {
-        QStringDecoder decoder(decoderName(codepage).constData(), QStringConverter::Flag::Stateless);
-        if (!decoder.isValid())
-            decoder = QStringDecoder("windows-1252", QStringConverter::Flag::Stateless);
-        it = m_decoders.emplace(codepage, std::move(decoder)).first;
-    }
-    if (!it->second.isValid())
-        return QString::fromLatin1(bytes);
-    return it->second.decode(bytes);
+    return m_decoder.decode(bytes, codepage);
 }
 
 QColor RtfReader::colour(int index) const
