@@ -19,6 +19,28 @@ const QString kHour = QStringLiteral("08");
 const QString kMinute = QStringLiteral("06");
 const QString kSecond = QStringLiteral("01");
 const QString kWeekPrefix = QStringLiteral("星期");
+constexpr int kMaxClockSide = 4096;
+constexpr int kMaxClockOffset = 1 << 16;
+
+void copyClockPositions(const ZoneRecord& from, ZoneRecord& to)
+{
+    to.clockYearX = from.clockYearX;
+    to.clockYearY = from.clockYearY;
+    to.clockMonthX = from.clockMonthX;
+    to.clockMonthY = from.clockMonthY;
+    to.clockDayX = from.clockDayX;
+    to.clockDayY = from.clockDayY;
+    to.clockHourX = from.clockHourX;
+    to.clockHourY = from.clockHourY;
+    to.clockMinuteX = from.clockMinuteX;
+    to.clockMinuteY = from.clockMinuteY;
+    to.clockSecondX = from.clockSecondX;
+    to.clockSecondY = from.clockSecondY;
+    to.clockWeekX = from.clockWeekX;
+    to.clockWeekY = from.clockWeekY;
+    to.clockWeekPos = from.clockWeekPos;
+    to.clockTimePos = from.clockTimePos;
+}
 
 QString blanks(int n)
 {
@@ -303,18 +325,28 @@ QImage ClocktoImage(ZoneRecord& zone, int mode, const QStringList& weekdayNames)
     const int c = S / 2;
     const ClockTexts t = clockTexts(zone, weekdaySample(weekdayNames));
 
+    // Laid out on a copy whose offsets and size a damaged record cannot push
+    // into overflowing arithmetic; the positions are then copied back.
+    ZoneRecord layout = zone;
+    layout.zoneWidth = std::clamp(zone.zoneWidth, 0, kMaxClockSide);
+    layout.zoneHeight = std::clamp(zone.zoneHeight, 0, kMaxClockSide);
+    layout.zoneInfoX = std::clamp(zone.zoneInfoX, -kMaxClockOffset, kMaxClockOffset);
+    layout.zoneInfoY = std::clamp(zone.zoneInfoY, -kMaxClockOffset, kMaxClockOffset);
+    layout.zoneInfoSpacing = std::clamp(zone.zoneInfoSpacing, -kMaxClockOffset, kMaxClockOffset);
+
     QImage image;
-    if (zone.zoneWidth > 0 && zone.zoneHeight > 0)
-        image = QImage(zone.zoneWidth, zone.zoneHeight, QImage::Format_RGB32);
+    if (layout.zoneWidth > 0 && layout.zoneHeight > 0)
+        image = QImage(layout.zoneWidth, layout.zoneHeight, QImage::Format_RGB32);
     QImage scratch(1, 1, QImage::Format_RGB32); // positions are laid out even for a zone without size
     QImage& target = image.isNull() ? scratch : image;
     target.fill(backColour(zone.zoneBackColour));
 
-    ClockPainter painter(target, zone, S);
-    if (zone.clockMultiLine == 0)
-        singleLine(painter, zone, t, mode, c);
+    ClockPainter painter(target, layout, S);
+    if (layout.clockMultiLine == 0)
+        singleLine(painter, layout, t, mode, c);
     else
-        multiLine(painter, zone, t, mode, S, c);
+        multiLine(painter, layout, t, mode, S, c);
+    copyClockPositions(layout, zone);
     return image;
 }
 

@@ -13,6 +13,11 @@ namespace dotsign {
 namespace {
 
 constexpr int kMaxRows = 6144; // the most rows a program's frames can hold
+// No sign is wider than 1472 LEDs; a record beyond these sizes is damaged and
+// is laid out as if it had them, so no arithmetic overflows and no bitmap
+// outgrows memory.
+constexpr int kMaxZoneWidth = 4096;
+constexpr int kMaxZoneHeight = kMaxRows;
 
 struct SizeRow
 {
@@ -196,9 +201,9 @@ void pageCouplet(const ZoneRecord& zone, const TextInput& in, const GbkText& tex
     // A zone narrower than one cell still gets one character per row (clipped).
     const int C = std::max(1, zone.zoneWidth / S);
     out.PreviewWidth = zone.zoneWidth;
-    if (out.zoneHeight == 0)
+    if (zone.zoneHeight == 0)
         out.zoneHeight = 8;
-    const int Z = out.zoneHeight;
+    const int Z = zone.zoneHeight == 0 ? 8 : zone.zoneHeight;
     const bool plain = zone.zonePlainText == 1;
 
     const int R0 = ceilDiv(N, C);
@@ -319,16 +324,19 @@ TextRender Button1Click(const ZoneRecord& zone, const TextInput& input)
     installLedFontSubstitutions();
     TextRender out;
     out.zoneHeight = zone.zoneHeight;
+    ZoneRecord z = zone;
+    z.zoneWidth = std::clamp(zone.zoneWidth, 0, kMaxZoneWidth);
+    z.zoneHeight = std::clamp(zone.zoneHeight, 0, kMaxZoneHeight);
     const LedSize size = ledSizeForText(input.sizeText);
     const GbkText text = encodeGbkText(input.text);
     out.replacedCharacters = text.replaced;
 
-    if (manzu(zone) != 0)
-        strip(zone, input, text, size, out);
+    if (manzu(z) != 0)
+        strip(z, input, text, size, out);
     else if (input.couplet)
-        pageCouplet(zone, input, text, size, out);
+        pageCouplet(z, input, text, size, out);
     else
-        pageUpright(zone, input, text, size, out);
+        pageUpright(z, input, text, size, out);
     return out;
 }
 

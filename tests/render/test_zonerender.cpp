@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 using namespace dotsign;
@@ -273,6 +274,39 @@ TEST_F(ZoneRenderFixture, PreviewRaisesALowDocumentZoneTo16Rows)
     const ZoneRender r = renderZone(state, 1, 1, RenderMode::Preview);
     EXPECT_EQ(doc.zoneHeight, 16);
     EXPECT_FALSE(r.image.isNull());
+}
+
+} // namespace
+
+namespace {
+
+// Records as a damaged or hand-edited project file may hold them.
+TEST_F(ZoneRenderFixture, ExtremeRecordValuesNeitherCrashNorOverflow)
+{
+    const int extremes[] = {INT_MIN, -1, 0, 1, 7, 1 << 20, INT_MAX};
+    int rendered = 0;
+    for (ZoneType type : {ZoneText, ZoneClock})
+        for (int width : extremes)
+            for (int height : extremes)
+                for (int offset : {INT_MIN, 0, INT_MAX}) {
+                    ZoneRecord& z = textZone(1, QStringLiteral("汉字ab\r\n"));
+                    z.zoneType = type;
+                    z.zoneWidth = width;
+                    z.zoneHeight = height;
+                    z.zoneX = z.zoneY = z.zoneInfoX = z.zoneInfoY = z.zoneInfoSpacing = offset;
+                    z.zonePlainText = height & 1;
+                    z.zoneEffect = 1;
+                    z.zoneStay = 0;
+                    z.clockYearFormat = width & 1;
+                    z.clockOptions = 254;
+                    z.zoneFontSize = offset;
+                    z.zoneFont = offset;
+                    const ZonePlanesResult r = renderZoneToPlanes(state, *planes, 1, 1, false);
+                    rendered += r.rendered;
+                    const ZoneRender preview = renderZone(state, 1, 1, RenderMode::Preview);
+                    EXPECT_LE(qint64(preview.image.width()) * preview.image.height(), qint64(4096) * 6144);
+                }
+    EXPECT_GT(rendered, 0);
 }
 
 } // namespace
