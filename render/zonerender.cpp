@@ -104,6 +104,9 @@ ZoneRender renderZone(ProjectState& state, int program, int slot, RenderMode mod
             out.image = ClocktoImage(zone, mode == RenderMode::Preview ? ClockPreview : ClockDownload,
                                      WeekdayNames());
             zone.zoneFile = ZoneBitmapPath(state, program, slot);
+            // A clock is always one page; the copy into the planes would say the same.
+            if (!out.image.isNull())
+                zone.zoneInfoHeight = zone.zoneHeight;
             break;
         case ZoneDocument:
             renderDocument(state, zone, mode, out);

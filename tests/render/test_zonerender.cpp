@@ -130,9 +130,11 @@ TEST_F(ZoneRenderFixture, PreviewOfAZoneWithoutFileIsABlackPage)
 TEST_F(ZoneRenderFixture, ClockZonePointsAtItsBitmapAndKeepsPositions)
 {
     ZoneRecord& z = clockZone(2);
+    z.zoneInfoHeight = 0;
     const ZoneRender preview = renderZone(state, 1, 2, RenderMode::Preview);
     EXPECT_EQ(z.zoneFile, ZoneBitmapPath(state, 1, 2));
     EXPECT_EQ(z.clockMinuteX, 24);
+    EXPECT_EQ(z.zoneInfoHeight, 16);
     EXPECT_EQ(preview.PreviewWidth, 128);
     EXPECT_EQ(preview.PreviewHeight, 16);
     EXPECT_NE(renderZone(state, 1, 2, RenderMode::Download).image, preview.image);
