@@ -65,7 +65,8 @@ public:
     // Draws `count` characters from `first` with the line's top-left corner at (x, top).
     void drawLine(const GbkCharacter* first, int count, int x, int top, int halfCell)
     {
-        for (int i = 0; i < count; ++i) {
+        const int right = m_painter.device()->width();
+        for (int i = 0; i < count && x < right; ++i) {
             const GbkCharacter& ch = first[i];
             if (isDrawable(ch.text))
                 m_painter.drawText(QPoint(x, top + m_ascent), ch.text);
