@@ -69,8 +69,11 @@ QString TForm3::statusText(int panel) const
 
 void TForm3::setEditorWidth(int width)
 {
-    m_doc.setEditorWidth(width);
-    m_edit->setLineWrapColumnOrWidth(m_doc.layoutWidth());
+    // The text edit lays its document out again at its own wrap width
+    // whenever the layout changes, so it gets the width first.
+    const int layoutWidth = std::clamp(width - kEditorScrollBarWidth, 1, kMaxPictureSide);
+    m_edit->setLineWrapColumnOrWidth(layoutWidth);
+    m_doc.setLayoutWidth(layoutWidth);
 }
 
 bool TForm3::isModified() const

@@ -106,8 +106,6 @@ TForm3::TForm3(ProjectState& state, TF_TABLE_SIZE* tableDialog, EditorPrompts* p
     m_tableDialog = tableDialog ? tableDialog : new TF_TABLE_SIZE(this);
     installLedFontSubstitutions();
 
-    // Pictures come in through insertImage; a pasted link never reads a file.
-    sealDocument(m_doc.document());
     m_doc.document()->setUndoRedoEnabled(true);
 
     buildCentralArea();
