@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 using namespace dotsign;
 
@@ -38,7 +39,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ThresholdRule,
                                            ThresholdCase{0, 128, 0, 128, false, false}, // T 128 drops green
                                            ThresholdCase{0, 0, 255, 127, false, false}, // blue is ignored
                                            ThresholdCase{255, 255, 255, 127, false, false},
-                                           ThresholdCase{0, 0, 0, 127, false, false}));
+                                           ThresholdCase{0, 0, 0, 127, false, false}),
+                         [](const ::testing::TestParamInfo<ThresholdCase>& info) {
+                             const ThresholdCase& c = info.param;
+                             return "rgb_" + std::to_string(c.r) + "_" + std::to_string(c.g) + "_" +
+                                    std::to_string(c.b) + "_T" + std::to_string(c.threshold);
+                         });
 
 // A 128 x 32 screen with one 16-row zone in its lower half.
 class CopyFixture : public ::testing::Test
