@@ -25,6 +25,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QSpinBox;
+class QSplitter;
 class QTextCharFormat;
 class QTextEdit;
 class QToolBar;
@@ -178,6 +179,7 @@ private:
     int m_previewScale = 3;
 
     QTextEdit* m_edit = nullptr;
+    QSplitter* m_splitter = nullptr;
     PreviewPicture* m_preview = nullptr;
     QComboBox* m_fontName = nullptr;
     QComboBox* m_fontSize = nullptr;

@@ -29,6 +29,7 @@
 #include <QTextList>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace dotsign {
 
@@ -121,6 +122,9 @@ TForm3::TForm3(ProjectState& state, TF_TABLE_SIZE* tableDialog, EditorPrompts* p
     setStatusText(EditorPanelZoneSize,
                   QStringLiteral("分区大小:%1*%2").arg(record.zoneWidth).arg(record.zoneHeight));
     resize(1100, 680);
+    // The editing column needs little more than the zone; the preview gets the rest.
+    const int editWidth = std::clamp(record.zoneWidth + kEditorScrollBarWidth + 120, 320, 700);
+    m_splitter->setSizes({editWidth, std::max(300, width() - editWidth)});
 }
 
 void TForm3::buildCentralArea()
@@ -172,6 +176,7 @@ void TForm3::buildCentralArea()
     splitter->setStretchFactor(1, 2);
     splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
+    m_splitter = splitter;
 }
 
 void TForm3::buildBoxes()

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 #include <QUrl>
 
 namespace dotsign {
@@ -47,6 +49,22 @@ QImage readPictureFile(const QString& path)
 }
 
 DocumentTextEdit::DocumentTextEdit(QWidget* parent) : QTextEdit(parent) {}
+
+void DocumentTextEdit::paintEvent(QPaintEvent* event)
+{
+    QTextEdit::paintEvent(event);
+    if (lineWrapMode() != FixedPixelWidth)
+        return;
+    // Dim what lies right of the zone, so the operator sees where the sign ends.
+    QPainter painter(viewport());
+    const int edge = lineWrapColumnOrWidth() - horizontalScrollBar()->value();
+    const QRect outside(edge, 0, viewport()->width() - edge, viewport()->height());
+    if (outside.width() <= 0)
+        return;
+    painter.fillRect(outside, QColor(58, 61, 66, 215));
+    painter.setPen(QPen(QColor(150, 155, 165), 1, Qt::DashLine));
+    painter.drawLine(edge, 0, edge, viewport()->height());
+}
 
 bool DocumentTextEdit::canInsertFromMimeData(const QMimeData* source) const
 {

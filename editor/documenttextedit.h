@@ -19,6 +19,7 @@ signals:
     void imageArrived(const QImage& image);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
 };
