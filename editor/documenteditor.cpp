@@ -9,8 +9,8 @@
 #include "project/zonefiles.h"
 #include "render/fonts.h"
 #include "render/richdocumentsafety.h"
+#include "render/zonerender.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -174,15 +174,7 @@ void TForm3::drawPageLines(QImage& image, int zoneHeight) const
 
 void TForm3::writeZoneBitmap(const QImage& image)
 {
-    Status status = ensureExtFileFolder(m_state);
-    if (status) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
-        status = writeFileAtomically(m_bitmapPath, bytes);
-    }
-    reportStatus(status);
+    reportStatus(saveZoneBitmap(m_state, m_state.currentProgram, m_state.currentZone, image));
 }
 
 QImage TForm3::previewImage() const
