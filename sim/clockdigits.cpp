@@ -20,7 +20,7 @@ const Glyph& digitGlyph(int d)
 {
     static const Glyph glyphs[10] = {
         {{{1, 0}, {3, 0}, {4, 1}, {4, 7}, {3, 8}, {1, 8}, {0, 7}, {0, 1}, {1, 0}}},
-        {{{1, 1}, {2, 0}, {2, 8}}, {{1, 8}, {3, 8}}},
+        {{{0, 2}, {2, 0}, {2, 8}}},
         {{{0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 3}, {0, 7}, {0, 8}, {4, 8}}},
         {{{0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 3}, {3, 4}, {1, 4}},
          {{3, 4}, {4, 5}, {4, 7}, {3, 8}, {1, 8}, {0, 7}}},
@@ -123,7 +123,7 @@ bool shown(int options, int flag)
 
 } // namespace
 
-int clockDigitSize(int fontSizeByte)
+int cardDigitSize(int fontSizeByte)
 {
     switch (fontSizeByte) {
     case 0:
@@ -163,7 +163,7 @@ void drawWeekday(LedImage& image, int x, int y, int dayOfWeek, int size, bool bo
 
 void drawClockZone(LedImage& zone, const IndexZone& z, const QDateTime& now, int colours)
 {
-    const int size = clockDigitSize(z.fontSize);
+    const int size = cardDigitSize(z.fontSize);
     const bool bold = z.font != 0;
     const uint8_t colour = clockColour(z.colour, colours);
     const QDate d = now.date();

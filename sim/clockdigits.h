@@ -14,7 +14,7 @@
 namespace dotsign {
 
 // Digit height for the zoneFontSize byte: 0 → 12, 1 → 16, 2 → 32 (others 16).
-int clockDigitSize(int fontSizeByte);
+int cardDigitSize(int fontSizeByte);
 // LED colour for the zoneColour byte on a screen of `colours`.
 uint8_t clockColour(int colourByte, int colours);
 

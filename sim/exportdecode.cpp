@@ -2,6 +2,7 @@
 
 #include "sim/playerindex.h"
 
+#include <QFile>
 #include <algorithm>
 #include <optional>
 
@@ -260,6 +261,24 @@ ExportFile decodeExportFile(const QByteArray& file)
     ExportFile out;
     Decoder(file, out).run();
     return out;
+}
+
+std::optional<ExportFile> readExportFile(const QString& path, QString* error)
+{
+    // Sixteen programs of 255 blocks are about 4.4 MB of text.
+    constexpr qint64 kLimit = 64 << 20;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("cannot read %1: %2").arg(path, f.errorString());
+        return std::nullopt;
+    }
+    if (f.size() > kLimit) {
+        if (error)
+            *error = QStringLiteral("%1 is too large for a download file").arg(path);
+        return std::nullopt;
+    }
+    return decodeExportFile(f.readAll());
 }
 
 } // namespace dotsign

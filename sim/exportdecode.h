@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace dotsign {
@@ -39,5 +40,7 @@ struct ExportFile
 };
 
 ExportFile decodeExportFile(const QByteArray& file);
+// Reads and decodes the file at `path`; nullopt with the reason when it cannot be read.
+std::optional<ExportFile> readExportFile(const QString& path, QString* error = nullptr);
 
 } // namespace dotsign

@@ -184,6 +184,8 @@ inline QByteArray exportFile(const SignBuilder& b, bool settings, bool border)
     QByteArray file = hex(header);
     if (settings) {
         HardwareSettings hw;
+        hw.dayBrightness = 180;
+        hw.nightBrightness = 40;
         QByteArray frame = screenSettingsFrame(b.screen, hw);
         frame[36] = 0x30;
         file += hex(frame);
