@@ -85,7 +85,8 @@ QString nativeSaveFileName(QWidget* parent, const QString& dir, const QString& f
 DeviceContext::DeviceContext(ProjectState& s, Dialogs& d, LedPlanes* p)
     : state(s), dialogs(d), planes(p), transport(std::make_unique<SerialTransport>(s.serial)),
       exchange(std::make_unique<Exchange>(*transport, link, s)), portNames(&availablePortNames),
-      volumes(&mountedUsbVolumes), clock(&QDateTime::currentDateTime), saveFileName(&nativeSaveFileName),
+      volumes(&mountedUsbVolumes), clock([] { return QDateTime::currentDateTime(); }),
+      saveFileName(&nativeSaveFileName),
       weekdayNames({QStringLiteral("星期日"), QStringLiteral("星期一"), QStringLiteral("星期二"),
                     QStringLiteral("星期三"), QStringLiteral("星期四"), QStringLiteral("星期五"),
                     QStringLiteral("星期六")})
