@@ -1,4 +1,6 @@
 #include "app/apptitle.h"
+#include "app/devicecontext.h"
+#include "app/devicewiring.h"
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
 #include "project/projectfolder.h"
@@ -8,7 +10,6 @@
 #include "render/ledplanes.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <memory>
 
@@ -19,7 +20,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(dotsign::applicationTitle());
     dotsign::installLedFontSubstitutions();
 
-    // One project state, one pair of LED planes and one set of dialogs for the whole run.
+    // One project state, one pair of LED planes, one set of dialogs and one
+    // link to the card for the whole run.
     dotsign::ProjectState state;
     const auto planes = std::make_unique<dotsign::LedPlanes>();
     dotsign::WidgetDialogs dialogs;
@@ -31,8 +33,11 @@ int main(int argc, char** argv)
     if (!prepared)
         dialogs.error(nullptr, prepared.caption, prepared.message);
 
+    dotsign::DeviceContext devices(state, dialogs, planes.get());
     dotsign::TMAINForm window(state, dialogs);
     window.setPlanes(planes.get());
+    devices.refreshStatus = [&window] { window.refreshStatusBar(); };
+    dotsign::wireDeviceCommands(window, devices);
     window.show();
     return app.exec();
 }

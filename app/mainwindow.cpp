@@ -142,6 +142,7 @@ QWidget* TMAINForm::createLayoutArea()
     title->setObjectName(QStringLiteral("areaTitle"));
     auto* scroll = new QScrollArea(area);
     scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    m_layoutScroll = scroll;
     m_layoutArea = new QWidget;
     m_layoutArea->setAutoFillBackground(true);
     QPalette pal = m_layoutArea->palette();
@@ -216,8 +217,8 @@ void TMAINForm::createPropertyDock()
     m_docPanel->setObjectName(QStringLiteral("Panel11"));
     auto* enter = new QPushButton(QStringLiteral("进入编辑"), m_docPanel);
     enter->setObjectName(QStringLiteral("BitBtn1"));
-    enter->setEnabled(false);
-    enter->setToolTip(QStringLiteral("图文编辑器将在后续版本中提供"));
+    enter->setToolTip(QStringLiteral("打开图文编辑器编辑本分区"));
+    connect(enter, &QPushButton::clicked, this, &TMAINForm::BitBtn1Click);
     auto* docLayout = new QVBoxLayout(m_docPanel);
     docLayout->addWidget(new QLabel(QStringLiteral("图文分区的内容在图文编辑器中编辑。"), m_docPanel));
     docLayout->addWidget(enter, 0, Qt::AlignLeft);
@@ -264,6 +265,7 @@ void TMAINForm::createStatusBar()
             m_portBox = new QComboBox(bar);
             m_portBox->setObjectName(QStringLiteral("Combo1"));
             m_portBox->setToolTip(QStringLiteral("串口"));
+            m_portBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             bar->addWidget(m_portBox);
             label->hide();
             continue;

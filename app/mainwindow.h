@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QStringList>
+#include <QTreeWidget>
 #include <array>
 
 class QAction;
@@ -29,7 +30,6 @@ class QRadioButton;
 class QScrollArea;
 class QStackedWidget;
 class QToolBar;
-class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
@@ -86,6 +86,9 @@ public:
     // The LED planes the clock editor copies its sample into (owned by the caller).
     void setPlanes(LedPlanes* planes) { m_planes = planes; }
 
+    // Shows the status panels the core keeps in the project state.
+    void refreshStatusBar();
+
     // Loads the project at the first showing (also callable directly).
     void loadProjectAtStart();
 
@@ -110,7 +113,6 @@ private:
     QWidget* createPreviewArea();
     void createPropertyDock();
     void createStatusBar();
-    void refreshStatusBar();
     void FormShow();
 
     // Command table (mainwindow_commands.cpp).
@@ -181,6 +183,7 @@ private:
     QTreeWidget* m_tree = nullptr;
     QButtonGroup* m_zoneTypeGroup = nullptr; // RadioGroup1
     QWidget* m_layoutArea = nullptr;
+    QScrollArea* m_layoutScroll = nullptr;
     std::array<LayoutView*, 4> m_views{};
     QScrollArea* m_previewScroll = nullptr;
     PixelImage* m_image1 = nullptr;

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFile>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStringDecoder>
 #include <QTreeWidget>

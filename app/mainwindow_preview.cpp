@@ -12,8 +12,11 @@
 #include "render/ledplanes.h"
 #include "render/zonerender.h"
 
+#include "editor/openeditor.h"
+
 #include <QFileInfo>
 #include <QPainter>
+#include <QPointer>
 #include <QStatusBar>
 
 namespace dotsign {
@@ -87,10 +90,19 @@ void TMAINForm::yuelanrtf()
     drawPageMarks();
 }
 
+// "进入编辑": the document editor for the current zone; its preview
+// follows when the editor is closed.
 void TMAINForm::BitBtn1Click()
 {
-    // The rich document editor window is not part of this release; the
-    // "进入编辑" button says so.
+    if (m_state.currentProgram < 1 || m_state.currentProgram > m_state.cur().programCount)
+        return;
+    const ZoneRecord& z = m_state.currentZoneRecord();
+    m_clockPanel->CurZoneRect = QRect(z.zoneX, z.zoneY, z.zoneWidth, z.zoneHeight);
+    QPointer<TMAINForm> self(this);
+    openDocumentEditor(m_state, nullptr, this, [self] {
+        if (self)
+            self->Open();
+    });
 }
 
 void TMAINForm::renderCurrentZone()
