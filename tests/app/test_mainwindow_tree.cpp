@@ -3,15 +3,18 @@
 #include "app/clockpanel.h"
 #include "app/layoutview.h"
 #include "app/programrules.h"
+#include "project/gbk.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
 using namespace dotsign;
@@ -164,4 +167,54 @@ TEST(MainWindowSelection, ClockZoneLoadsItsEditorWithoutMarkingModified)
     clock->elementBox(1)->click();
     EXPECT_EQ(f.state.modifiedFlag, 200);
     EXPECT_EQ(f.state.program(1).zone(1).clockOptions, 128 + 64 + 8);
+}
+
+TEST(MainWindowStart, HandEditedProjectWithImpossibleValuesStillWorks)
+{
+    WindowFixture f;
+    f.writeProject(128, 32, {2, 4, 1}, [](ProjectState& s) {
+        s.program(1).layoutTemplate = 9; // no such template
+        s.program(1).zoneCount = 7;
+        s.program(2).zone(1).zoneHeight = 200; // taller than the screen
+        s.program(2).zone(2).zoneWidth = -40;
+        s.program(3).layoutTemplate = 0; // no zones at all
+        s.program(3).zone(1).zoneStay = 99999;
+    });
+    TMAINForm& w = f.open();
+    for (const QString& label : f.labels()) {
+        for (QTreeWidgetItemIterator it(w.tree()); *it; ++it)
+            if ((*it)->text(0) == label)
+                w.tree()->setCurrentItem(*it);
+        w.OBJECT_TREEMouseDown(w.tree());
+    }
+    f.click(QStringLiteral("节目2"));
+    // The zones of program 2 tile the screen again, none negative.
+    for (int z = 1; z <= 3; ++z) {
+        const ZoneRecord& r = f.state.program(2).zone(z);
+        EXPECT_GE(r.zoneWidth, 0);
+        EXPECT_GE(r.zoneHeight, 0);
+        EXPECT_LE(r.zoneX + r.zoneWidth, 128);
+        EXPECT_LE(r.zoneY + r.zoneHeight, 32);
+    }
+}
+
+TEST(MainWindowStart, UnreadableProjectIsReportedAndTheWindowKeepsRunning)
+{
+    WindowFixture f;
+    f.writeProject(128, 32, {1});
+    QFile file(f.state.projectFilePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString text = fromGbk(file.readAll());
+    file.close();
+    ASSERT_TRUE(text.contains(QStringLiteral("分区数量=1")));
+    text.replace(QStringLiteral("分区数量=1"), QStringLiteral("分区数量=abc"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(toGbk(text));
+    file.close();
+    TMAINForm& w = f.open();
+    ASSERT_FALSE(f.dialogs.messages.empty());
+    EXPECT_TRUE(f.dialogs.messages.front().contains(QStringLiteral("abc")));
+    EXPECT_TRUE(w.isVisible());
+    f.addProgram(2);
+    EXPECT_NE(f.node(QStringLiteral("分区2*")), nullptr);
 }
