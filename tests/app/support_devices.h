@@ -10,14 +10,21 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace dotsign::test {
 
 struct ScreenSetup
 {
-    QString cardModel = QStringLiteral("B类卡");
-    int width = 64;
-    int height = 16;
+    ScreenSetup(QString model = QStringLiteral("B类卡"), int w = 64, int h = 16,
+                std::vector<int> programs = {}, std::function<void(ProjectState&)> change = {})
+        : cardModel(std::move(model)), width(w), height(h), templates(std::move(programs)),
+          edit(std::move(change))
+    {}
+    QString cardModel;
+    int width;
+    int height;
     std::vector<int> templates;
     std::function<void(ProjectState&)> edit;
 };

@@ -39,11 +39,11 @@ TEST(DeviceControl, PowerAndPauseReachTheCardWithTheCommandsDisabledMeanwhile)
     rig.trigger("N_PowerOff");
     EXPECT_EQ(rig.card.power(), 0);
     EXPECT_FALSE(enabledDuring) << "DISBUTTON while the frame is out";
-    rig.trigger("T_PowerOn");
+    rig.trigger("N_PowerOn");
     EXPECT_EQ(rig.card.power(), 1);
     rig.trigger("N_Pause");
     EXPECT_EQ(rig.card.pause(), 1);
-    rig.trigger("T_Resume");
+    rig.trigger("N_Resume");
     EXPECT_EQ(rig.card.pause(), 0);
     EXPECT_TRUE(rig.fx.dialogs.messages.empty());
     EXPECT_TRUE(rig.fx.window->action(QStringLiteral("T_Send"))->isEnabled()) << "ENBUTTON afterwards";
