@@ -29,15 +29,21 @@ public:
     {
         m_program = program;
         m_percent = -1;
-        draw(0);
+        if (m_terminal)
+            draw(0);
     }
     void update(qint64 done, qint64 total)
     {
         const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 100;
-        if (percent != m_percent)
+        // A log file gets one line per program, a terminal a moving bar.
+        if (percent != m_percent && (m_terminal || percent == 100))
             draw(percent);
     }
-    void finish() { std::fprintf(stderr, "\n"); }
+    void finish()
+    {
+        if (m_terminal)
+            std::fprintf(stderr, "\n");
+    }
 
 private:
     void draw(int percent)
@@ -46,13 +52,14 @@ private:
         const int filled = percent / 5;
         const std::string bar = std::string(static_cast<size_t>(filled), '#') +
                                 std::string(static_cast<size_t>(20 - filled), '-');
-        std::fprintf(stderr, "\r%s [%s] %3d%%",
+        std::fprintf(stderr, "%s%s [%s] %3d%%%s", m_terminal ? "\r" : "",
                      QStringLiteral("正在下载节目%1").arg(m_program).toUtf8().constData(), bar.c_str(),
-                     percent);
+                     percent, m_terminal ? "" : "\n");
         std::fflush(stderr);
     }
     int m_program = 0;
     int m_percent = -1;
+    bool m_terminal = isatty(STDERR_FILENO) != 0;
 };
 
 bool confirmed()
