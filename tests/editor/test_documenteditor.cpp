@@ -2,6 +2,7 @@
 // in pages, saving into the project folder, the save question and the zone
 // bitmap.
 
+#include "editor/openeditor.h"
 #include "editor/previewpicture.h"
 #include "editor/support_editor.h"
 #include "project/zonefiles.h"
@@ -86,6 +87,27 @@ TEST_F(EditorTest, ShowsTheZoneSizeAndLaysTheTextOutAtTheZoneWidth)
     EXPECT_EQ(window->richDocument().layoutWidth(), 64);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("KVUntitled.kvf (*) - 图形-文字-表格混合编辑"));
     EXPECT_FALSE(window->isModified());
+}
+
+TEST_F(EditorTest, OpenedForTheCurrentZoneAndReportsEveryCloseAttempt)
+{
+    state.currentProgram = 3;
+    state.currentZone = 2;
+    zone().zoneType = ZoneDocument;
+    zone().zoneWidth = 128;
+    zone().zoneHeight = 32;
+    int attempts = 0;
+    editor = openDocumentEditor(
+        state, &tableDialog, nullptr, [&attempts] { ++attempts; }, &prompts);
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(editor->statusText(EditorPanelZoneSize), QStringLiteral("分区大小:128*32"));
+    EXPECT_EQ(editor->richDocument().layoutWidth(), 128);
+
+    closeEditor();
+    EXPECT_EQ(attempts, 1);
+    EXPECT_FALSE(editor) << "the window deletes itself";
 }
 
 TEST_F(EditorTest, ZoneWithoutDocumentAsksForANameAndAnRtfChoiceKeepsTheWindowOpen)

@@ -7,15 +7,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextTable>
+#include <QUrl>
 
 namespace dotsign::test {
 namespace {
@@ -326,6 +330,36 @@ TEST_F(EditorTest, FindNextWrapsAndReportsMisses)
     dialog->setFindText(QStringLiteral("blue"));
     EXPECT_FALSE(dialog->findNext());
     EXPECT_FALSE(dialog->resultText().isEmpty());
+}
+
+} // namespace
+} // namespace dotsign::test
+
+namespace dotsign::test {
+namespace {
+
+TEST_F(EditorTest, PastedPictureGoesInAtTheCaretAndPastedLinksReadNothing)
+{
+    TForm3* window = openEditor();
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(QColor(0, 255, 0));
+    QGuiApplication::clipboard()->setImage(picture);
+    window->textEdit()->paste();
+    const QImage shown = window->richDocument().render(64, 16);
+    EXPECT_EQ(shown.pixelColor(5, 5), QColor(0, 255, 0));
+
+    // A link in pasted rich text must not make the document read a local file.
+    QTemporaryDir other;
+    const QString secret = other.path() + QStringLiteral("/secret.png");
+    ASSERT_TRUE(picture.save(secret));
+    auto* mime = new QMimeData;
+    mime->setHtml(QStringLiteral("<p>x<img src=\"%1\"></p>").arg(QUrl::fromLocalFile(secret).toString()));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    window->richDocument().clear();
+    window->textEdit()->paste();
+    const QImage after = window->richDocument().render(64, 16);
+    for (int x = 0; x < 64; ++x)
+        ASSERT_NE(after.pixelColor(x, 5), QColor(0, 255, 0)) << x;
 }
 
 } // namespace
