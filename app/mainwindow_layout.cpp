@@ -16,6 +16,7 @@
 #include <QButtonGroup>
 #include <QFile>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStringDecoder>
 #include <QTreeWidget>
@@ -54,6 +55,9 @@ void TMAINForm::Loadtoscreen(int mode)
     if (mode >= 1 && validProgram)
         loadProgramPart(mode);
     m_programPage->setScheduleVisible(mode >= 1);
+    // Without a program there is nothing the editors could write into.
+    m_pages->setEnabled(validProgram);
+    m_zoneTypeGroup->button(0)->parentWidget()->setEnabled(validProgram);
 
     if (m_state.currentProgram >= 1 && m_state.currentProgram <= kProgramSlots && m_state.currentZone >= 1 &&
         m_state.currentZone <= kZoneSlots) {

@@ -48,6 +48,7 @@ TEST(MainWindowStart, EmptyProjectShowsOnlyTheRootAndWritesNothing)
     // Nothing was written into program 1's record.
     EXPECT_EQ(f.state.program(1).zone(1).zoneFile, QString());
     EXPECT_FALSE(w.action(QStringLiteral("T_Delete"))->isEnabled());
+    EXPECT_FALSE(w.findChild<QWidget*>(QStringLiteral("Memo1"))->isEnabled()); // nothing to edit yet
     EXPECT_FALSE(w.action(QStringLiteral("T_New"))->isVisible());
     EXPECT_TRUE(w.action(QStringLiteral("T_Save"))->isVisible());
     EXPECT_EQ(w.action(QStringLiteral("N_AddProgram"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
