@@ -115,6 +115,7 @@ void TForm3::ShowFilename()
         }
         m_doc.document()->clearUndoRedoStacks();
         changeFileName(kDefaultDocumentName, true);
+        RichViewEdit1CurTextStyleChanged();
         return;
     }
 
@@ -135,6 +136,9 @@ void TForm3::ShowFilename()
     m_doc.document()->clearUndoRedoStacks();
     setStatusText(EditorPanelPath, full);
     changeFileName(name, m_documentPath.isEmpty());
+    // The boxes take the loaded document's spacing and shift before the
+    // preview applies "下移" back to it.
+    RichViewEdit1CurTextStyleChanged();
     yuelan();
 }
 

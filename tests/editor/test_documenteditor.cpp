@@ -211,6 +211,24 @@ TEST_F(EditorTest, LoadsTheZoneDocumentByItsExtension)
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
+TEST_F(EditorTest, LoadedShiftSurvivesThePreviewAndTheNextSave)
+{
+    RichDocument stored;
+    QTextCursor(stored.document()).insertText(QStringLiteral("down"));
+    stored.setTopMargin(7);
+    ASSERT_TRUE(stored.saveFile(projectPath(QStringLiteral("shift.kvf"))).ok);
+    zone().zoneFile = QStringLiteral("shift.kvf");
+
+    TForm3* window = openEditor();
+    EXPECT_EQ(window->topMarginBox()->value(), 7);
+    EXPECT_EQ(window->richDocument().topMargin(), 7);
+    EXPECT_FALSE(window->isModified());
+    ASSERT_TRUE(window->Save());
+    RichDocument reloaded;
+    ASSERT_TRUE(reloaded.loadFile(projectPath(QStringLiteral("shift.kvf"))).ok);
+    EXPECT_EQ(reloaded.topMargin(), 7);
+}
+
 TEST_F(EditorTest, UnreadableZoneFileIsNeverOverwritten)
 {
     QFile text(projectPath(QStringLiteral("0-0-1.txt")));
