@@ -29,6 +29,7 @@ bool loadProjectForCli(ProjectState& state, const QString& path)
         fail(status.message);
         return false;
     }
+    copyScreenToHardwareSettings(state); // as when the screen is shown in the editor
     return true;
 }
 

@@ -162,4 +162,36 @@ void InitLedDispJiemu(ProjectState& state)
         initProgram(s.program(n), n, hw);
 }
 
+void copyScreenToHardwareSettings(ProjectState& state)
+{
+    const TprojectProp& s = state.cur();
+    HardwareSettings& hw = state.hw;
+    hw.screenWidth = s.screenWidth;
+    hw.screenHeight = s.screenHeight;
+    hw.colourType = s.colourType;
+    hw.greyLevel = s.greyLevel;
+    hw.refreshRate = s.refreshRate;
+    hw.cardModel = s.cardModel;
+    hw.usbDiskMode = s.usbDiskMode;
+    hw.cardAddress = s.cardAddress;
+    hw.powerOnHour = s.powerOnHour;
+    hw.powerOnMinute = s.powerOnMinute;
+    hw.powerOffHour = s.powerOffHour;
+    hw.powerOffMinute = s.powerOffMinute;
+    hw.dayBrightnessHour = s.dayBrightnessHour;
+    hw.dayBrightnessMinute = s.dayBrightnessMinute;
+    hw.nightBrightnessHour = s.nightBrightnessHour;
+    hw.nightBrightnessMinute = s.nightBrightnessMinute;
+    hw.dayBrightness = s.dayBrightness;
+    hw.nightBrightness = s.nightBrightness;
+    hw.colourThreshold = s.colourThreshold;
+    hw.dataLogic = s.dataLogic;
+    hw.oeLogic = s.oeLogic;
+    hw.powerOnText = s.powerOnText;
+    hw.linkType = s.linkType;
+    hw.userName = s.userName;
+    hw.password = s.password;
+    hw.unitBoardType = s.unitBoardType;
+}
+
 } // namespace dotsign

@@ -216,4 +216,8 @@ QString colourTypeCaption(int colourType);
 // cleared by their owner, which clears them again before every render.)
 void InitLedDispJiemu(ProjectState& state);
 
+// The hardware settings take every value of the current screen, as when a
+// screen is shown for editing.
+void copyScreenToHardwareSettings(ProjectState& state);
+
 } // namespace dotsign
