@@ -5,6 +5,10 @@ BENCH_BUILD ?= build-bench
 GENERATOR  := -G Ninja
 CMAKE_COMMON := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 JOBS       ?= $(shell nproc)
+# Compiler cache shared between clones: paths are hashed relative to the clone.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+export CCACHE_MAXSIZE ?= 5G
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
