@@ -217,7 +217,8 @@ bool TMAINForm::saveProject(bool reselect)
         m_dialogs.error(this, st.caption, st.message);
         return false;
     }
-    m_state.modifiedFlag = 0;
+    if (reselect)
+        m_state.modifiedFlag = 0; // the menu's save keeps it, so closing still offers to save
     m_dialogs.information(this, QStringLiteral("保存成功!"));
     if (reselect && m_state.cur().programCount >= 1) {
         find_fenqu(1);

@@ -52,12 +52,18 @@ TEST(MainWindowClose, EditedTextAsksToSaveAndSaves)
     EXPECT_EQ(g.state.program(1).zone(1).zoneText, normaliseZoneText(QStringLiteral("AB")));
 }
 
-TEST(MainWindowClose, MenuSaveReportsSuccess)
+TEST(MainWindowClose, MenuSaveKeepsTheModifiedMarkToolbarSaveClearsIt)
 {
     WindowFixture f;
     f.writeProject(128, 32, {1});
     TMAINForm& w = f.open();
+    QTest::keyClicks(w.findChild<TextPanel*>()->memo(), QStringLiteral("X"));
     w.action(QStringLiteral("N_Save"))->trigger();
     ASSERT_FALSE(f.dialogs.messages.empty());
     EXPECT_EQ(f.dialogs.messages.back(), QStringLiteral("保存成功!"));
+    EXPECT_EQ(f.state.modifiedFlag, 100);
+    w.action(QStringLiteral("T_Save"))->trigger();
+    EXPECT_EQ(f.state.modifiedFlag, 0);
+    EXPECT_EQ(f.selectedLabel(), QStringLiteral("分区1*")); // the toolbar's save selects zone 1 again
+    EXPECT_EQ(f.state.memoChangeArmed, 200);
 }

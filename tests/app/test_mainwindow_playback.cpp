@@ -143,6 +143,24 @@ TEST(MainWindowPlayback, ScheduleEnablingAndDateReset)
     EXPECT_EQ(p.startDate, QStringLiteral("2025-03-04"));
 }
 
+// Selecting a program never changes it: an untimed program keeps its dates
+// even when a timed one was shown before it.
+TEST(MainWindowPlayback, SelectingAnUntimedProgramKeepsItsDates)
+{
+    WindowFixture f;
+    f.writeProject(128, 32, {1, 1}, [](ProjectState& s) {
+        s.program(1).timedPlay = 1;
+        s.program(2).startDate = QStringLiteral("2024-06-01");
+    });
+    TMAINForm& w = f.open();
+    auto* page = w.findChild<ProgramPage*>();
+    f.click(QStringLiteral("节目1"));
+    f.click(QStringLiteral("节目2"));
+    EXPECT_FALSE(page->timedPlayBox()->isChecked());
+    EXPECT_FALSE(page->startDate()->isEnabled());
+    EXPECT_EQ(f.state.program(2).startDate, QStringLiteral("2024-06-01"));
+}
+
 TEST(MainWindowPlayback, VolumesAndUnreadableTimes)
 {
     WindowFixture f;
