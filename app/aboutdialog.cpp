@@ -39,6 +39,7 @@ TFABOUT::TFABOUT(QWidget* parent) : QDialog(parent)
     v->addWidget(edition);
     v->addWidget(legal);
     v->addWidget(ok, 0, Qt::AlignRight);
+    setMinimumWidth(380);
 }
 
 } // namespace dotsign

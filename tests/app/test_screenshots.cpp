@@ -5,8 +5,10 @@
 #include "app/support_window.h"
 
 #include "app/pixelimage.h"
+#include "app/templatedialog.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -81,4 +83,31 @@ TEST(Screenshots, MainStatesShowTheirContent)
     EXPECT_TRUE(w.image100()->isVisibleTo(&w));
     EXPECT_EQ(w.image100()->width(), w.PreviewWidth * 3);
     save(w, "strip-zoom3.png");
+}
+
+TEST(Screenshots, TemplateDialogAndAboutBox)
+{
+    WindowFixture f;
+    TMAINForm& w = f.open();
+    TemplateDialog* dialog = w.templateDialog();
+    dialog->show();
+    QTest::mouseClick(dialog->tile(4), Qt::LeftButton);
+    EXPECT_EQ(dialog->markedTemplate(), 4);
+    EXPECT_EQ(f.state.currentTemplate, 4);
+    for (int t = 1; t <= 4; ++t)
+        EXPECT_GE(dialog->tile(t)->width(), 71);
+    save(*dialog, "template-dialog.png");
+    dialog->hide();
+
+    QDialog* about = nullptr;
+    f.dialogs.onExec = [&about](QDialog& d) {
+        about = &d;
+        d.show();
+        return int(QDialog::Accepted);
+    };
+    w.findChild<QAction*>(QStringLiteral("N_About"))->trigger();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("系统介绍"));
+    save(*about, "about.png");
+    about->hide();
 }
