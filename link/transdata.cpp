@@ -3,8 +3,11 @@
 #include "link/downloadframes.h"
 #include "link/frames.h"
 #include "link/senders.h"
+#include "project/zonefiles.h"
 #include "render/zonerender.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 namespace dotsign {
@@ -34,18 +37,38 @@ std::optional<ProgramShape> programShape(const ProjectState& state, int n)
 }
 
 void renderProgram(ProjectState& state, LedPlanes& planes, int n,
-                   const std::function<void(const Status&)>& note)
+                   const std::function<void(const Status&)>& note, bool saveBitmaps)
 {
     const int zones = std::clamp(state.program(n).zoneCount, 0, kZoneSlots);
     for (int slot = 1; slot <= zones; ++slot) {
         state.currentProgram = n;
         state.currentZone = slot;
-        const ZonePlanesResult r = renderZoneToPlanes(state, planes, n, slot);
+        ZonePlanesResult r = renderZoneToPlanes(state, planes, n, slot, saveBitmaps);
         if (note && !r.ok)
             note(r);
+        // A bitmap that could not be saved left the zone out of the planes.
+        if (!r.ok && !r.rendered && saveBitmaps)
+            r = renderZoneToPlanes(state, planes, n, slot, false);
         if (note && !r.note.isEmpty())
             note(Status::failure(r.note, r.noteCaption));
     }
+}
+
+bool prepareBitmapFolder(const ProjectState& state, const std::function<void(const Status&)>& note)
+{
+    if (state.projectFilePath.isEmpty())
+        return true; // no project folder: nothing is saved anyway
+    // A missing folder is made by the first bitmap saved.
+    const QString dir = extFileFolder(state);
+    const QFileInfo info(dir.chopped(1));
+    Status folder;
+    if (info.exists() && !info.isDir())
+        folder = ensureExtFileFolder(state);
+    else if (info.isDir() && !info.isWritable())
+        folder = Status::failure(QStringLiteral("无法写入文件夹 %1。").arg(QDir::toNativeSeparators(dir)));
+    if (!folder && note)
+        note(folder);
+    return folder.ok;
 }
 
 StreamResult streamProgram(const LedPlanes& planes, const ProgramShape& shape, FrameBuffer& buffer,
@@ -110,10 +133,11 @@ Status transdata(Exchange& ex, LedPlanes& planes, const DownloadObserver& observ
 {
     ProjectState& state = ex.state();
     const int programs = std::clamp(state.cur().programCount, 0, kMaxPrograms);
+    const bool saveBitmaps = prepareBitmapFolder(state, observer.note);
     for (int k = 0; k < programs; ++k) {
         const int n = k + 1;
         planes.Clear();
-        renderProgram(state, planes, n, observer.note);
+        renderProgram(state, planes, n, observer.note, saveBitmaps);
         const auto shape = programShape(state, n);
         if (!shape)
             return sendFailed(QStringLiteral("program %1: its last zone has height 0").arg(n));

@@ -40,9 +40,18 @@ std::optional<ProgramShape> programShape(const ProjectState& state, int n);
 // Renders the zones 1..zoneCount of program n into the planes (which the
 // caller has cleared) as the download does. Notes for the operator that do
 // not stop the download (content cut off, an unreadable document) are passed
-// to `note`.
+// to `note`. With `saveBitmaps` the zone bitmaps are also saved under
+// "ExtFile/"; a bitmap that cannot be saved is noted and its zone still
+// reaches the planes.
 void renderProgram(ProjectState& state, LedPlanes& planes, int n,
-                   const std::function<void(const Status&)>& note);
+                   const std::function<void(const Status&)>& note, bool saveBitmaps = true);
+
+// Checks that "ExtFile/" can take the zone bitmaps before a download renders
+// anything. When it cannot (a file of that name is in the way, the folder is
+// read-only) the operator is told once, through `note`, and false says to
+// render without saving bitmaps: they only feed the layout view, and the sign
+// must still get its content.
+bool prepareBitmapFolder(const ProjectState& state, const std::function<void(const Status&)>& note);
 
 // Streams the planes of one program into data blocks in `buffer` (bytes
 // 8..521: program number, block number, 512 data bytes) and calls

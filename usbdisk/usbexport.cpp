@@ -165,10 +165,11 @@ Status transdata_usb(ProjectState& state, LedPlanes& planes, LinkState& link, co
             return s;
     }
     const int programs = std::clamp(screen.programCount, 0, kMaxPrograms);
+    const bool saveBitmaps = prepareBitmapFolder(state, observer.note);
     for (int k = 0; k < programs; ++k) {
         const int n = k + 1;
         planes.Clear();
-        renderProgram(state, planes, n, observer.note);
+        renderProgram(state, planes, n, observer.note, saveBitmaps);
         const auto shape = programShape(state, n);
         if (!shape)
             return exportFailed(
