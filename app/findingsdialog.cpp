@@ -42,12 +42,13 @@ FindingsDialog::FindingsDialog(const QList<Finding>& findings, QWidget* parent)
         auto* row = new QTreeWidgetItem(
             m_list, {severityCaption(f.severity), placeText(f.program), placeText(f.zone), f.message});
         row->setData(0, Qt::UserRole, i);
+        row->setToolTip(3, f.message);
         if (f.severity == Severity::Error)
             row->setForeground(0, QColor(0xc0, 0x20, 0x20));
     }
     m_list->header()->setStretchLastSection(true);
     m_list->resizeColumnToContents(0);
-    m_list->setMinimumSize(560, 220);
+    m_list->setMinimumSize(720, 220);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("继续"), QDialogButtonBox::AcceptRole);
