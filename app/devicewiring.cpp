@@ -16,6 +16,9 @@
 #include "link/senders.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <functional>
 
@@ -120,6 +123,30 @@ private:
     DeviceContext& m_context;
 };
 
+// Shows the status panels and the port the commands changed, in the main
+// window's own status bar widgets.
+void showStatusPanels(TMAINForm& window, const ProjectState& state)
+{
+    for (int i = 0; i < kStatusPanels; ++i) {
+        if (i == PanelPort)
+            continue;
+        auto* label = window.findChild<QLabel*>(QStringLiteral("statusPanel%1").arg(i));
+        if (!label)
+            continue;
+        const QString& text = state.statusPanels[static_cast<size_t>(i)];
+        label->setText(text);
+        label->setVisible(!text.isEmpty());
+    }
+    auto* ports = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    const QString& port = state.cur().serialPort;
+    if (!ports || port.isEmpty() || ports->currentText() == port)
+        return;
+    const QSignalBlocker quiet(ports);
+    if (ports->findText(port) < 0)
+        ports->insertItem(0, port);
+    ports->setCurrentText(port);
+}
+
 void bindDeviceActions(TMAINForm& window, DeviceContext& context)
 {
     for (const char* name : kDeviceActions) {
@@ -136,6 +163,8 @@ void bindDeviceActions(TMAINForm& window, DeviceContext& context)
 void wireDeviceCommands(TMAINForm& window, DeviceContext& context)
 {
     context.weekdayNames = window.WeekdayNames;
+    if (!context.refreshStatus)
+        context.refreshStatus = [&window, &context] { showStatusPanels(window, context.state); };
     auto* border = new TF_LSBK(context, &window);
     auto* prompt = new TFMANA(context, &window);
     auto* download = new TFDown(&window);

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "support_devices.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -71,6 +72,8 @@ TEST(Discovery, FindsTheCardOnTheSecondOfThreePorts)
     EXPECT_EQ(silent->log().size(), 1u);
     EXPECT_EQ(rig.fx.state.cur().serialPort, ports.at(1));
     EXPECT_EQ(rig.iniValue(QStringLiteral("显示屏串口"), QStringLiteral("串口")), ports.at(1));
+    EXPECT_EQ(rig.fx.window->findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText(), ports.at(1))
+        << "the status bar shows the port found";
 }
 
 TEST(Discovery, ReportsNoneWhenEveryPortIsSilentOrGone)

@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -256,6 +257,8 @@ TEST(HardwareDialog, SaveRefitsTheProgramsAndShowsTheScreen)
     EXPECT_EQ(s.program(1).zone(2).zoneWidth, 256);
     EXPECT_EQ(s.statusPanels[PanelUnitBoard], QStringLiteral("P10单元板"));
     EXPECT_EQ(s.statusPanels[PanelScreenSize], QStringLiteral("显示屏大小:48*256"));
+    EXPECT_EQ(rig.fx.window->findChild<QLabel*>(QStringLiteral("statusPanel2"))->text(),
+              QStringLiteral("P10单元板"));
     EXPECT_EQ(rig.iniValue(QStringLiteral("显示屏参数"), QStringLiteral("显示屏宽度")),
               QStringLiteral("256"));
     EXPECT_EQ(rig.iniValue(QStringLiteral("节目1"), QStringLiteral("左分区高度")), QStringLiteral("32"));
