@@ -6,6 +6,7 @@
 #include "sim/playerrender.h"
 
 #include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <optional>
 
@@ -47,17 +48,35 @@ std::optional<SignContent> loadContent(Options& opts)
     return content;
 }
 
-QString writePngs(const QString& dir, const std::vector<GifFrame>& frames)
+// Records straight into the GIF file or the folder of PNG pictures, one
+// picture at a time, so that long recordings need no memory to speak of.
+QString record(Player& player, qint64 ms, int frameMs, int pitch, const QString& outPath, int* count)
 {
-    if (!QDir().mkpath(dir))
-        return QStringLiteral("cannot create %1").arg(dir);
-    for (size_t i = 0; i < frames.size(); ++i) {
-        const QString path =
-            QDir(dir).filePath(QStringLiteral("frame_%1.png").arg(i, 4, 10, QLatin1Char('0')));
-        if (!frames[i].image.convertToFormat(QImage::Format_RGB32).save(path, "PNG"))
-            return QStringLiteral("cannot write %1").arg(path);
-    }
-    return {};
+    const bool gif = outPath.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive);
+    QFile file(outPath);
+    GifStream stream(&file);
+    if (gif && !file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1: %2").arg(outPath, file.errorString());
+    if (!gif && !QDir().mkpath(outPath))
+        return QStringLiteral("cannot create %1").arg(outPath);
+    QString error;
+    *count = 0;
+    const auto sink = [&](const GifFrame& frame) {
+        if (gif) {
+            if (!stream.add(frame))
+                error = QStringLiteral("cannot write %1: %2").arg(outPath, file.errorString());
+        } else {
+            const QString path =
+                QDir(outPath).filePath(QStringLiteral("frame_%1.png").arg(*count, 4, 10, QLatin1Char('0')));
+            if (!frame.image.convertToFormat(QImage::Format_RGB32).save(path, "PNG"))
+                error = QStringLiteral("cannot write %1").arg(path);
+        }
+        ++*count;
+        return error.isEmpty();
+    };
+    if (recordPlayback(player, ms, frameMs, pitch, gif, sink) && gif && !stream.finish())
+        error = QStringLiteral("cannot write %1: %2").arg(outPath, file.errorString());
+    return error;
 }
 
 int play(const QStringList& args)
@@ -94,15 +113,13 @@ int play(const QStringList& args)
     if (content->screenWidth <= 0 || content->screenHeight <= 0)
         return fail(QStringLiteral("the screen size is unknown: give --width and --height"));
     const QString outPath = opts.value(QStringLiteral("--out"));
-    const bool gif = outPath.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive);
-    const std::vector<GifFrame> frames =
-        recordPlayback(player, *seconds * qint64(1000), 1000 / fps, pitch, gif);
-    const QString error = gif ? writeGif(outPath, frames) : writePngs(outPath, frames);
+    int frames = 0;
+    const QString error = record(player, *seconds * qint64(1000), 1000 / fps, pitch, outPath, &frames);
     if (!error.isEmpty())
         return fail(error);
     out(QStringLiteral("%1: %2 frames, %3 x %4 LEDs, %5 programs\n")
             .arg(outPath)
-            .arg(frames.size())
+            .arg(frames)
             .arg(content->screenWidth)
             .arg(content->screenHeight)
             .arg(content->programs.size()));

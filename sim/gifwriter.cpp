@@ -1,5 +1,6 @@
 #include "sim/gifwriter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <algorithm>
 #include <unordered_map>
@@ -132,47 +133,69 @@ QImage indexed(const QImage& image)
 
 } // namespace
 
+bool GifStream::write(const QByteArray& bytes)
+{
+    m_ok = m_ok && m_out && m_out->write(bytes) == bytes.size();
+    return m_ok;
+}
+
+bool GifStream::add(const GifFrame& frame)
+{
+    QImage image = indexed(frame.image);
+    if (image.isNull())
+        return false;
+    QByteArray out;
+    if (m_size.isEmpty()) {
+        m_size = image.size();
+        m_global = image.colorTable();
+        m_globalBits = tableBits(static_cast<int>(m_global.size()));
+        out.append("GIF89a");
+        put16(out, m_size.width());
+        put16(out, m_size.height());
+        out.append(static_cast<char>(0x80 | 0x70 | (m_globalBits - 1)));
+        out.append('\0');
+        out.append('\0');
+        putTable(out, m_global, m_globalBits);
+        out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    }
+    if (image.size() != m_size)
+        image = image.copy(0, 0, m_size.width(), m_size.height());
+    const QVector<QRgb> table = image.colorTable();
+    out.append("\x21\xF9\x04\x04", 4); // graphic control: keep the frame, no transparency
+    put16(out, std::clamp(frame.delayCs, 0, 65535));
+    out.append("\x00\x00", 2);
+    out.append('\x2C');
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, m_size.width());
+    put16(out, m_size.height());
+    int bits = m_globalBits;
+    if (table != m_global) {
+        bits = tableBits(static_cast<int>(table.size()));
+        out.append(static_cast<char>(0x80 | (bits - 1)));
+        putTable(out, table, bits);
+    } else {
+        out.append('\0');
+    }
+    out.append(lzw(image, std::max(2, bits)));
+    return write(out);
+}
+
+bool GifStream::finish()
+{
+    return !m_size.isEmpty() && write(QByteArray(1, '\x3B'));
+}
+
 QByteArray encodeGif(const std::vector<GifFrame>& frames)
 {
-    if (frames.empty() || frames.front().image.isNull())
-        return {};
-    const QImage first = indexed(frames.front().image);
-    const int w = first.width(), h = first.height();
-    const QVector<QRgb> global = first.colorTable();
-    const int globalBits = tableBits(static_cast<int>(global.size()));
-    QByteArray out("GIF89a");
-    put16(out, w);
-    put16(out, h);
-    out.append(static_cast<char>(0x80 | 0x70 | (globalBits - 1)));
-    out.append('\0');
-    out.append('\0');
-    putTable(out, global, globalBits);
-    out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
-    for (const GifFrame& frame : frames) {
-        QImage image = indexed(frame.image);
-        if (image.size() != first.size())
-            image = image.copy(0, 0, w, h);
-        const QVector<QRgb> table = image.colorTable();
-        out.append("\x21\xF9\x04\x04", 4); // graphic control: keep the frame, no transparency
-        put16(out, std::clamp(frame.delayCs, 0, 65535));
-        out.append("\x00\x00", 2);
-        out.append('\x2C');
-        put16(out, 0);
-        put16(out, 0);
-        put16(out, w);
-        put16(out, h);
-        int bits = globalBits;
-        if (table != global) {
-            bits = tableBits(static_cast<int>(table.size()));
-            out.append(static_cast<char>(0x80 | (bits - 1)));
-            putTable(out, table, bits);
-        } else {
-            out.append('\0');
-        }
-        out.append(lzw(image, std::max(2, bits)));
-    }
-    out.append('\x3B');
-    return out;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    GifStream gif(&buffer);
+    for (const GifFrame& frame : frames)
+        if (!gif.add(frame))
+            return {};
+    return gif.finish() ? bytes : QByteArray();
 }
 
 QString writeGif(const QString& path, const std::vector<GifFrame>& frames)

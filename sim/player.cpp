@@ -100,7 +100,12 @@ void Player::prepare()
                               .arg(stored.data.size())
                               .arg(frames)
                               .arg(need);
-        p.frames = decodeFrames(stored.data, w, h, m_content.colours, frames);
+        // Frames the data does not reach would all be dark: they are not built,
+        // so a damaged page count cannot make the player hold hundreds of them.
+        const qint64 frameBytes = std::max(1, frameByteCount(w, h, m_content.colours));
+        const qint64 reached = (stored.data.size() + frameBytes - 1) / frameBytes;
+        p.frames = decodeFrames(stored.data, w, h, m_content.colours,
+                                static_cast<int>(std::min<qint64>(frames, reached)));
         m_programs.push_back(std::move(p));
     }
 }

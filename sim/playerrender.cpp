@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace dotsign {
@@ -65,20 +66,33 @@ QImage renderDots(const LedImage& leds, int pitch, int brightnessLevel)
     return image;
 }
 
+bool recordPlayback(Player& player, qint64 durationMs, int frameMs, int pitch, bool merge,
+                    const std::function<bool(const GifFrame&)>& sink)
+{
+    frameMs = std::max(10, frameMs);
+    const qint64 start = player.elapsedMs();
+    std::optional<GifFrame> pending;
+    for (qint64 t = 0; t < durationMs; t += frameMs) {
+        QImage image = renderDots(player.frameAt(start + t), pitch, player.brightnessLevel());
+        const int delayCs = static_cast<int>(std::min<qint64>(frameMs, durationMs - t) / 10);
+        if (merge && pending && pending->image == image && pending->delayCs + delayCs <= 65535) {
+            pending->delayCs += delayCs;
+            continue;
+        }
+        if (pending && !sink(*pending))
+            return false;
+        pending = GifFrame{std::move(image), delayCs};
+    }
+    return !pending || sink(*pending);
+}
+
 std::vector<GifFrame> recordPlayback(Player& player, qint64 durationMs, int frameMs, int pitch, bool merge)
 {
     std::vector<GifFrame> frames;
-    frameMs = std::max(10, frameMs);
-    const qint64 start = player.elapsedMs();
-    for (qint64 t = 0; t < durationMs; t += frameMs) {
-        const QImage image = renderDots(player.frameAt(start + t), pitch, player.brightnessLevel());
-        const int delayCs = static_cast<int>(std::min<qint64>(frameMs, durationMs - t) / 10);
-        if (merge && !frames.empty() && frames.back().image == image &&
-            frames.back().delayCs + delayCs <= 65535)
-            frames.back().delayCs += delayCs;
-        else
-            frames.push_back(GifFrame{image, delayCs});
-    }
+    recordPlayback(player, durationMs, frameMs, pitch, merge, [&frames](const GifFrame& f) {
+        frames.push_back(f);
+        return true;
+    });
     return frames;
 }
 

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QVector>
+#include <functional>
 
 namespace dotsign {
 
@@ -26,8 +27,12 @@ QImage renderDots(const LedImage& leds, int pitch, int brightnessLevel);
 class Player;
 
 // Plays `player` on for `durationMs`, one picture every `frameMs`, drawn at
-// `pitch`. Pictures equal to the one before are merged into it (a longer
-// delay) when `merge` is set.
+// `pitch`, and hands each picture to `sink` as soon as it is known. Pictures
+// equal to the one before are merged into it (a longer delay) when `merge`
+// is set. Stops early, returning false, when the sink does.
+bool recordPlayback(Player& player, qint64 durationMs, int frameMs, int pitch, bool merge,
+                    const std::function<bool(const GifFrame&)>& sink);
+// The same, collected in memory (short recordings and tests).
 std::vector<GifFrame> recordPlayback(Player& player, qint64 durationMs, int frameMs, int pitch, bool merge);
 
 } // namespace dotsign
