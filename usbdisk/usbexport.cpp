@@ -43,6 +43,10 @@ public:
         if (!QDir().mkpath(info.absolutePath()))
             return exportFailed(
                 QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(info.absolutePath())));
+        // A link in place of the folder would take the file off the chosen volume.
+        if (QFileInfo(info.absolutePath()).isSymLink())
+            return exportFailed(QStringLiteral("文件夹 %1 是指向别处的链接。")
+                                    .arg(QDir::toNativeSeparators(info.absolutePath())));
         m_temporary = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
                                         QStringLiteral(".XXXXXX"));
         m_fd = ::mkstemp(m_temporary.data());

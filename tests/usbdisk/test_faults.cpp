@@ -255,7 +255,7 @@ TEST(UsbFaults, LargestProjectIsCutAtThePlanesAndStaysInBoundedMemory)
 
 // Only "zorva/zorva.kv" under the chosen volume changes (and the project's
 // own "ExtFile/" bitmaps); a link planted where the file goes is replaced,
-// never followed.
+// never followed, and a link in place of the folder stops the export.
 TEST(UsbFaults, ExportWritesNothingOutsideTheChosenVolume)
 {
     Fixture f(2, 3);
@@ -280,4 +280,18 @@ TEST(UsbFaults, ExportWritesNothingOutsideTheChosenVolume)
     }
     before.erase(QStringLiteral("usb/zorva/zorva.kv"));
     EXPECT_EQ(after, before);
+}
+
+TEST(UsbFaults, LinkInPlaceOfTheExportFolderIsRefused)
+{
+    Fixture f(1);
+    const QString root = f.dir.path();
+    QDir(root).mkpath(QStringLiteral("usb"));
+    QDir(root).mkpath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QFile::link(f.dir.filePath(QStringLiteral("elsewhere")),
+                            f.dir.filePath(QStringLiteral("usb/zorva"))));
+    const Status s = f.exportTo(f.dir.filePath(QStringLiteral("usb")));
+    EXPECT_FALSE(s.ok);
+    EXPECT_TRUE(s.message.startsWith(kExportFailed + QLatin1Char('\n'))) << s.message.toStdString();
+    EXPECT_TRUE(filesIn(f.dir.filePath(QStringLiteral("elsewhere"))).isEmpty());
 }
