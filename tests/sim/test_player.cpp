@@ -489,3 +489,18 @@ TEST(Player, DamagedContentNeverCrashes)
     EXPECT_TRUE(nothing.frameAt(1000).isNull());
     EXPECT_FALSE(nothing.problems().isEmpty());
 }
+
+// The sample sign at chosen instants, pinned: a change in any effect, the
+// timing, the digit font or the frame decoding shows up here. (Recreate the
+// table only after looking at the recording: dotsign-cli play on
+// tests/data/sim/sample.kv.)
+TEST(Player, SampleSignGoldenFrames)
+{
+    Player player(sampleSign().content(), kFriday8);
+    const std::vector<std::pair<qint64, const char*>> golden = {
+        {0, "7fa08d122f63"},    {320, "d5461bc1cc7b"},  {1000, "b0c4d80c0d9c"}, {2000, "6cadb4dfdcea"},
+        {3300, "7013286961bb"}, {4000, "76d80d76bb22"}, {5500, "9e87da83f61a"}, {9000, "3c8e1ba89c57"},
+    };
+    for (const auto& [ms, hash] : golden)
+        EXPECT_EQ(player.frameAt(ms).hash(), QString::fromLatin1(hash)) << ms;
+}
