@@ -5,6 +5,7 @@
 #include "link/portsettings.h"
 #include "link/senders.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -50,6 +51,20 @@ void TF_com::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     // The scan starts by itself once the dialog is on the screen.
     QTimer::singleShot(0, this, &TF_com::autoSearch);
+}
+
+void TF_com::reject()
+{
+    if (!m_scanning)
+        QDialog::reject();
+}
+
+void TF_com::closeEvent(QCloseEvent* event)
+{
+    if (m_scanning)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void TF_com::autoSearch()

@@ -25,12 +25,15 @@ public:
     void autoSearch();   // "自动查找"
     void manualConfig(); // "手动配置"
     bool isScanning() const { return m_scanning; }
+    // Stays open while a scan is running: the port is in use.
+    void reject() override;
 
 signals:
     void scanFinished(bool found);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool probe(const QStringList& ports, int i);

@@ -41,6 +41,11 @@ Scan runDiscovery(DeviceRig& rig)
         QObject::connect(d.progress(), &QProgressBar::valueChanged,
                          [&scan](int v) { scan.progress.push_back(v); });
         QSignalSpy finished(&d, &TF_com::scanFinished);
+        // Escape in the middle of the scan does not take the dialog away.
+        QObject::connect(d.progress(), &QProgressBar::valueChanged, &d, [&d] {
+            d.reject();
+            EXPECT_TRUE(d.isVisible());
+        });
         d.show();
         EXPECT_TRUE(finished.wait(30000));
         scan.label = d.label()->text();
