@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <algorithm>
 
 namespace dotsign::cli {
 
@@ -67,8 +68,11 @@ QString writeFrames(const SignContent& c, const QString& dir)
         return QStringLiteral("cannot create %1").arg(dir);
     for (int k = 0; k < c.programs.size(); ++k) {
         const auto index = parseProgramIndex(c.programs.at(k).index, c.screenWidth, c.screenHeight);
+        // Only the frames the data reaches: a damaged page count must not make hundreds.
+        const int frameBytes = std::max(1, frameByteCount(c.screenWidth, c.screenHeight, c.colours));
+        const int reached = static_cast<int>((c.programs.at(k).data.size() + frameBytes - 1) / frameBytes);
         const auto frames = decodeFrames(c.programs.at(k).data, c.screenWidth, c.screenHeight, c.colours,
-                                         index ? index->frameCount() : 0);
+                                         std::min(index ? index->frameCount() : 0, reached));
         for (size_t f = 0; f < frames.size(); ++f) {
             const QString path =
                 QDir(dir).filePath(QStringLiteral("program%1_frame%2.png").arg(k + 1).arg(f + 1));
