@@ -186,26 +186,6 @@ void repairCellParagraphBackgrounds(QTextDocument* doc)
     }
 }
 
-// The picture names the document's text refers to, in order of first use.
-QStringList pictureNames(const QTextDocument* doc)
-{
-    QStringList names;
-    QSet<QString> seen;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (!format.isImageFormat())
-                continue;
-            const QString name = format.toImageFormat().name();
-            if (!name.isEmpty() && !seen.contains(name)) {
-                seen.insert(name);
-                names.append(name);
-            }
-        }
-    }
-    return names;
-}
-
 // The bytes stored for a picture: its own file bytes when the document holds
 // them (a JPEG stays a JPEG), otherwise the picture as PNG.
 QByteArray pictureBytes(const QTextDocument* doc, const QString& name)
@@ -247,9 +227,10 @@ QByteArray bodyHtml(const QTextDocument* doc)
 
 } // namespace
 
-Status readKvf(const QByteArray& data, QTextDocument* doc)
+namespace {
+
+Status readKvfInto(const QByteArray& data, QTextDocument* doc)
 {
-    doc->clear();
     if (data.trimmed().isEmpty())
         return Status::success();
     if (data.startsWith("{\\rtf"))
@@ -284,8 +265,17 @@ Status readKvf(const QByteArray& data, QTextDocument* doc)
         repairParagraphsAfterTables(doc, header->outline);
     repairCellParagraphBackgrounds(doc);
     applyHeader(*header, doc);
-    sanitizeDocument(doc);
     return complete ? Status::success() : Status::failure(corruptMessage());
+}
+
+} // namespace
+
+Status readKvf(const QByteArray& data, QTextDocument* doc)
+{
+    SealedTextDocument scratch;
+    const Status status = readKvfInto(data, &scratch);
+    adoptDocument(&scratch, doc);
+    return status;
 }
 
 QByteArray writeKvf(const QTextDocument* doc)
@@ -301,7 +291,7 @@ QByteArray writeKvf(const QTextDocument* doc)
         header += "outline: " + shape + '\n';
     header += "html: " + QByteArray::number(html.size()) + '\n';
     QByteArray body = html;
-    for (const QString& name : pictureNames(doc)) {
+    for (const QString& name : documentPictureNames(doc)) {
         const QByteArray bytes = pictureBytes(doc, name);
         if (bytes.isEmpty())
             continue;

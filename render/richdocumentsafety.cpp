@@ -2,13 +2,18 @@
 
 #include "render/richdocument.h"
 
+#include <QImage>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QUrl>
 #include <QVariant>
 #include <algorithm>
+#include <cmath>
 
 namespace dotsign {
 
@@ -28,8 +33,8 @@ template <typename Format> bool clampProperty(Format& format, int property, qrea
     const qreal value = format.property(property).toDouble(&ok);
     if (!ok)
         return false;
-    const qreal clamped = std::clamp(value, low, high);
-    if (clamped == value)
+    const qreal clamped = std::isfinite(value) ? std::clamp(value, low, high) : low;
+    if (clamped == value && std::isfinite(value))
         return false;
     format.setProperty(property, clamped);
     return true;
@@ -49,8 +54,8 @@ bool clampCharFormat(QTextCharFormat& format)
     }
     changed |= clampProperty(format, QTextFormat::FontLetterSpacing, -kMaxMeasure, kMaxMeasure);
     changed |= clampProperty(format, QTextFormat::FontWordSpacing, -kMaxMeasure, kMaxMeasure);
-    changed |= clampProperty(format, QTextFormat::ImageWidth, 0, kMaxMeasure);
-    changed |= clampProperty(format, QTextFormat::ImageHeight, 0, kMaxMeasure);
+    changed |= clampProperty(format, QTextFormat::ImageWidth, 1, kMaxMeasure);
+    changed |= clampProperty(format, QTextFormat::ImageHeight, 1, kMaxMeasure);
     return changed;
 }
 
@@ -69,6 +74,30 @@ bool clampBlockFormat(QTextBlockFormat& format)
     return changed;
 }
 
+// Qt sizes a picture given only its width (or height) by the picture's
+// aspect ratio; for a picture the document does not hold that is 0 / 0, and a
+// table around it then loops for ever. Such a picture gets a square box.
+bool completeMissingPictureSize(const QTextDocument* doc, QTextCharFormat& format)
+{
+    if (!format.isImageFormat())
+        return false;
+    const bool hasWidth = format.hasProperty(QTextFormat::ImageWidth);
+    const bool hasHeight = format.hasProperty(QTextFormat::ImageHeight);
+    if (hasWidth == hasHeight)
+        return false;
+    const QVariant picture = doc->resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()));
+    QSize size;
+    if (picture.typeId() == QMetaType::QImage)
+        size = picture.value<QImage>().size();
+    else if (picture.typeId() == QMetaType::QByteArray)
+        size = QImage::fromData(picture.toByteArray()).size();
+    if (!size.isEmpty())
+        return false;
+    const QVariant side = format.property(hasWidth ? QTextFormat::ImageWidth : QTextFormat::ImageHeight);
+    format.setProperty(hasWidth ? QTextFormat::ImageHeight : QTextFormat::ImageWidth, side);
+    return true;
+}
+
 void sanitizeBlock(const QTextBlock& block)
 {
     QTextDocument* doc = const_cast<QTextDocument*>(block.document());
@@ -85,7 +114,8 @@ void sanitizeBlock(const QTextBlock& block)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         QTextCharFormat format = fragment.charFormat();
-        if (!clampCharFormat(format))
+        const bool completed = completeMissingPictureSize(doc, format);
+        if (!clampCharFormat(format) && !completed)
             continue;
         QTextCursor cursor(doc);
         cursor.setPosition(fragment.position());
@@ -138,6 +168,46 @@ void sanitizeFrame(QTextFrame* frame)
 QVariant SealedTextDocument::loadResource(int, const QUrl&)
 {
     return QVariant();
+}
+
+// The picture names the document's text refers to, in order of first use.
+QStringList documentPictureNames(const QTextDocument* doc)
+{
+    QStringList names;
+    QSet<QString> seen;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            if (!name.isEmpty() && !seen.contains(name)) {
+                seen.insert(name);
+                names.append(name);
+            }
+        }
+    }
+    return names;
+}
+
+void adoptDocument(QTextDocument* source, QTextDocument* target)
+{
+    sanitizeDocument(source);
+    target->clear();
+    for (const QString& name : documentPictureNames(source)) {
+        const QUrl url(name);
+        const QVariant picture = source->resource(QTextDocument::ImageResource, url);
+        if (picture.isValid())
+            target->addResource(QTextDocument::ImageResource, url, picture);
+    }
+    QTextCursor cursor(target);
+    cursor.insertFragment(QTextDocumentFragment(source));
+    const QTextFrameFormat from = source->rootFrame()->frameFormat();
+    QTextFrameFormat frame = target->rootFrame()->frameFormat();
+    frame.setBackground(from.hasProperty(QTextFormat::BackgroundBrush) ? from.background()
+                                                                       : QBrush(Qt::black));
+    frame.setTopMargin(from.hasProperty(QTextFormat::FrameTopMargin) ? from.topMargin() : 0);
+    target->rootFrame()->setFrameFormat(frame);
 }
 
 void sanitizeDocument(QTextDocument* doc)

@@ -3,6 +3,7 @@
 // operator copies around, so a reader must never let a file make the layout
 // or the painting allocate without bound, nor reach outside the document.
 
+#include <QStringList>
 #include <QTextDocument>
 
 namespace dotsign {
@@ -19,6 +20,16 @@ public:
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
 };
+
+// The readers build a document in a scratch document that is never laid
+// out, because Qt's layout itself can be driven into an endless loop by some
+// formats (a picture zero pixels wide inside a table). Once the scratch
+// document is clamped (sanitizeDocument), its content, pictures, top margin
+// and page colour replace those of `target`.
+void adoptDocument(QTextDocument* source, QTextDocument* target);
+
+// The picture names the document's text refers to, in order of first use.
+QStringList documentPictureNames(const QTextDocument* doc);
 
 // Clamps picture sizes, font sizes, indents and table measures of a freshly
 // loaded document to what a sign can use.

@@ -205,7 +205,7 @@ void RtfBuilder::setTableFormat(QTextTable* table, int columns)
     format.setBorderBrush(border.present ? border.colour : defaultTextColour());
     format.setCellSpacing(std::max(0, twipsToPixels(props.spacing)));
     format.setBorderCollapse(props.spacing <= 0);
-    format.setCellPadding(std::max(0, twipsToPixels(props.gap)));
+    format.setCellPadding(std::max(0, twipsToPixels(std::max(props.gap, props.padding))));
     format.setMargin(0);
     format.setLeftMargin(std::max(0, twipsToPixels(props.left + props.gap)));
     format.setAlignment(props.alignment);

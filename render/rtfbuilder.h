@@ -50,6 +50,7 @@ struct RtfRowProps
 {
     std::vector<RtfCellProps> cells;
     int gap = 0;     // \trgaph, twips
+    int padding = 0; // the largest \clpad or \trpadd, twips
     int left = 0;    // \trleft, twips
     int spacing = 0; // \trspdl, twips
     Qt::Alignment alignment = Qt::AlignLeft;

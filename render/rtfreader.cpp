@@ -32,6 +32,12 @@ struct CharState
     bool bold = false, italic = false, underline = false, strike = false;
     int foreground = 0, background = 0;
     int vertical = 0; // 1 superscript, 2 subscript
+    // Double-byte (CJK) text after \dbch takes the associated properties
+    // (\af, \afs, \ab, \ai) given after \dbch; LibreOffice writes its
+    // Chinese runs' font, size and weight only there. -1: not given.
+    bool doubleByte = false;
+    bool assocForDoubleByte = false;
+    int dbFont = -1, dbHalfPoints = -1, dbBold = -1, dbItalic = -1;
 };
 
 struct ParaState
@@ -75,6 +81,7 @@ private:
     void symbol(char c);
     bool destination(QByteArrayView name);
     bool charWord(QByteArrayView name, bool hasParam, int param);
+    void associatedWord(QByteArrayView name, int param);
     bool paraWord(QByteArrayView name, int param);
     bool tableWord(QByteArrayView name, int param);
     bool borderWord(QByteArrayView name, int param);
@@ -497,6 +504,14 @@ bool RtfReader::charWord(QByteArrayView name, bool hasParam, int param)
         c.foreground = param;
     else if (name == "cb" || name == "highlight" || name == "chcbpat")
         c.background = param;
+    else if (name == "dbch")
+        c.doubleByte = c.assocForDoubleByte = true;
+    else if (name == "loch" || name == "hich")
+        c.doubleByte = c.assocForDoubleByte = false;
+    else if (name == "rtlch" || name == "ltrch")
+        c.assocForDoubleByte = false;
+    else if (name == "af" || name == "afs" || name == "ab" || name == "ai")
+        associatedWord(name, hasParam ? param : 1);
     else if (name == "super")
         c.vertical = 1;
     else if (name == "sub")
@@ -558,6 +573,10 @@ bool RtfReader::tableWord(QByteArrayView name, int param)
         m_border = nullptr;
     } else if (name == "trgaph") {
         m_row.gap = param;
+    } else if (name.startsWith("clpad") || name.startsWith("trpadd")) {
+        // Word and LibreOffice give cell padding per side; the table takes the largest.
+        if (!name.startsWith("clpadf") && !name.startsWith("trpaddf"))
+            m_row.padding = std::max(m_row.padding, param);
     } else if (name == "trleft") {
         m_row.left = param;
     } else if (name == "trspdl") {
@@ -703,9 +722,30 @@ QColor RtfReader::colour(int index) const
     return m_colours[static_cast<size_t>(index)];
 }
 
+void RtfReader::associatedWord(QByteArrayView name, int param)
+{
+    CharState& c = state().chars;
+    if (!c.assocForDoubleByte)
+        return; // associated properties of right-to-left or Latin text
+    if (name == "af")
+        c.dbFont = param;
+    else if (name == "afs")
+        c.dbHalfPoints = std::clamp(param, 2, 3276);
+    else if (name == "ab")
+        c.dbBold = param != 0;
+    else
+        c.dbItalic = param != 0;
+}
+
 QTextCharFormat RtfReader::charFormat()
 {
-    const CharState& c = state().chars;
+    CharState c = state().chars;
+    if (c.doubleByte) {
+        c.font = c.dbFont >= 0 ? c.dbFont : c.font;
+        c.halfPoints = c.dbHalfPoints > 0 ? c.dbHalfPoints : c.halfPoints;
+        c.bold = c.dbBold >= 0 ? c.dbBold != 0 : c.bold;
+        c.italic = c.dbItalic >= 0 ? c.dbItalic != 0 : c.italic;
+    }
     QTextCharFormat format;
     const auto font = m_fonts.constFind(c.font >= 0 ? c.font : m_defaultFont);
     if (font != m_fonts.constEnd() && !font->name.isEmpty())
@@ -759,10 +799,10 @@ QTextBlockFormat RtfReader::blockFormat()
 
 Status readRtf(const QByteArray& data, QTextDocument* doc)
 {
-    doc->clear();
-    RtfReader reader(doc);
+    SealedTextDocument scratch;
+    RtfReader reader(&scratch);
     const Status status = reader.read(data);
-    sanitizeDocument(doc);
+    adoptDocument(&scratch, doc);
     return status;
 }
 

@@ -121,3 +121,15 @@ TEST(KvfFormat, RtfSavedUnderANativeNameStillOpens)
     ASSERT_TRUE(doc.loadNative(writeRtf(source.document())).ok);
     EXPECT_TRUE(doc.document()->toPlainText().contains(QStringLiteral("欢迎光临")));
 }
+
+TEST(KvfFormat, ZeroWidthPictureInATableDoesNotHangTheLayout)
+{
+    // Qt's layout loops for ever on a picture zero pixels wide inside a table;
+    // the reader clamps such pictures before anything is laid out.
+    const QByteArray html = "<img width><td>><img width";
+    RichDocument doc;
+    doc.setLayoutWidth(64);
+    doc.loadNative("KVF 1\nhtml: " + QByteArray::number(html.size()) + "\n\n" + html);
+    EXPECT_GT(doc.documentHeight(), 0);
+    EXPECT_LT(doc.documentHeight(), 1000);
+}
