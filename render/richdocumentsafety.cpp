@@ -52,6 +52,13 @@ bool clampCharFormat(QTextCharFormat& format)
             changed = true;
         }
     }
+    if (format.hasProperty(QTextFormat::FontWeight)) {
+        const int weight = format.intProperty(QTextFormat::FontWeight);
+        if (weight < 1 || weight > 1000) {
+            format.setProperty(QTextFormat::FontWeight, std::clamp(weight, 1, 1000));
+            changed = true;
+        }
+    }
     changed |= clampProperty(format, QTextFormat::FontLetterSpacing, -kMaxMeasure, kMaxMeasure);
     changed |= clampProperty(format, QTextFormat::FontWordSpacing, -kMaxMeasure, kMaxMeasure);
     changed |= clampProperty(format, QTextFormat::ImageWidth, 1, kMaxMeasure);
