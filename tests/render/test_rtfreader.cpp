@@ -332,3 +332,21 @@ TEST(RtfReader, LibreOfficeDocumentOpensWithItsFormats)
     const QString actual = describeDocument(doc.document());
     EXPECT_EQ(withoutFaces(actual), withoutFaces(expected));
 }
+
+TEST(RtfReader, WordPadDocument)
+{
+    // As WordPad writes a Chinese document: GBK bytes under a charset 134
+    // font, its generator destination, paragraph spacing after each line.
+    const QByteArray wordpad = "{\\rtf1\\ansi\\ansicpg936\\deff0\\nouicompat\\deflang1033\\deflangfe2052"
+                               "{\\fonttbl{\\f0\\fnil\\fprq2\\fcharset134 "
+                               "\\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset0 Calibri;}}\r\n"
+                               "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green176\\blue80;}\r\n"
+                               "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+                               "\\pard\\sa200\\sl276\\slmult1\\cf1\\f0\\fs32\\lang2052\\'bb\\'b6\\'d3\\'"
+                               "ad\\cf2\\f1\\fs22\\lang9 OK\\par\r\n}\r\n";
+    RichDocument doc;
+    ASSERT_TRUE(doc.loadRtf(wordpad).ok);
+    EXPECT_EQ(describeBlock(doc.document()->begin()).toStdString(),
+              "P(a1 l0 r0 i0 t0 b13 h1/115 "
+              "bg-)[欢迎|宋体|16pt||fg#ff0000|bg-|v0][OK|Calibri|11pt||fg#00b050|bg-|v0]\n");
+}
