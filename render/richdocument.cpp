@@ -121,7 +121,6 @@ RichDocument::RichDocument() : m_metrics(metricsDevice()), m_doc(std::make_uniqu
 {
     installLedFontSubstitutions();
     m_doc->documentLayout()->setPaintDevice(&m_metrics);
-    m_doc->setUndoRedoEnabled(false);
     m_doc->setDocumentMargin(0); // Qt's 4-pixel margin is not our top margin
     applyDocumentDefaults(m_doc.get());
 }
@@ -137,6 +136,7 @@ void RichDocument::clear()
     m_doc->rootFrame()->setFrameFormat(frame);
     applyDocumentDefaults(m_doc.get());
     m_doc->setTextWidth(width);
+    m_doc->clearUndoRedoStacks();
 }
 
 void RichDocument::setEditorWidth(int width)
@@ -170,6 +170,7 @@ Status RichDocument::loadNative(const QByteArray& data)
     Status status = readKvf(data, m_doc.get());
     applyDocumentDefaults(m_doc.get());
     m_doc->setTextWidth(width);
+    m_doc->clearUndoRedoStacks(); // a loaded document starts a new editing history
     return status;
 }
 
@@ -179,6 +180,7 @@ Status RichDocument::loadRtf(const QByteArray& data)
     const Status status = readRtf(data, m_doc.get());
     applyDocumentDefaults(m_doc.get());
     m_doc->setTextWidth(width);
+    m_doc->clearUndoRedoStacks();
     return status ? status : rtfReadError();
 }
 
