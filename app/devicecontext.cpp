@@ -1,5 +1,8 @@
 #include "app/devicecontext.h"
 
+#include "sim/cardcontent.h"
+#include "sim/virtualcard.h"
+
 #include "app/dialogs.h"
 #include "link/portsettings.h"
 #include "project/inifile.h"
@@ -83,8 +86,9 @@ QString nativeSaveFileName(QWidget* parent, const QString& dir, const QString& f
 }
 
 DeviceContext::DeviceContext(ProjectState& s, Dialogs& d, LedPlanes* p)
-    : state(s), dialogs(d), planes(p), transport(std::make_unique<SerialTransport>(s.serial)),
-      exchange(std::make_unique<Exchange>(*transport, link, s)), portNames(&availablePortNames),
+    : state(s), dialogs(d), planes(p), resolvedSerial(s.serial),
+      transport(std::make_unique<SerialTransport>(resolvedSerial)),
+      exchange(std::make_unique<Exchange>(*transport, link, s)), portNames(&portNamesWithVirtualSign),
       volumes(&mountedUsbVolumes), clock([] { return QDateTime::currentDateTime(); }),
       saveFileName(&nativeSaveFileName),
       weekdayNames({QStringLiteral("星期日"), QStringLiteral("星期一"), QStringLiteral("星期二"),
@@ -97,12 +101,43 @@ DeviceContext::~DeviceContext()
     // The exchange listens to the transport; it goes first.
     exchange.reset();
     transport.reset();
+    virtualCard.reset();
+}
+
+QStringList portNamesWithVirtualSign()
+{
+    QStringList ports = availablePortNames();
+    ports << QString::fromUtf8(kVirtualSignPort);
+    return ports;
+}
+
+VirtualCard* DeviceContext::ensureVirtualCard()
+{
+    const QString model = state.cur().cardModel;
+    CardOptions options;
+    options.cardClass = model.startsWith(QLatin1Char('A'))   ? 'A'
+                        : model.startsWith(QLatin1Char('C')) ? 'C'
+                                                             : 'B';
+    if (!virtualCard) {
+        auto card = std::make_unique<VirtualCard>(options);
+        if (!card->start())
+            return nullptr;
+        virtualCard = std::move(card);
+    } else if (virtualCard->options().cardClass != options.cardClass) {
+        virtualCard->setOptions(options); // the hardware dialog changed the card class
+    }
+    return virtualCard.get();
 }
 
 void DeviceContext::startCommand(int replyAddressMode)
 {
     link.resetReceive();
     link.ReplyAddressMode = replyAddressMode;
+    resolvedSerial = state.serial;
+    if (resolvedSerial.portName == QString::fromUtf8(kVirtualSignPort)) {
+        if (VirtualCard* card = ensureVirtualCard())
+            resolvedSerial.portName = card->portPath();
+    }
 }
 
 void DeviceContext::report(QWidget* parent, const Status& status) const

@@ -27,6 +27,10 @@ namespace dotsign {
 
 class Dialogs;
 class LedPlanes;
+class VirtualCard;
+
+// The computer's serial ports and, last, the built-in virtual card "虚拟显示屏".
+QStringList portNamesWithVirtualSign();
 
 // A mounted volume the USB-disk export can write to.
 struct UsbVolume
@@ -59,6 +63,10 @@ public:
     Dialogs& dialogs;
     LedPlanes* planes = nullptr;
     LinkState link;
+    // The port the transport opens: the project's port, or the pseudo-terminal
+    // of the built-in virtual card when the project's port is "虚拟显示屏".
+    SerialSettings resolvedSerial;
+    std::unique_ptr<VirtualCard> virtualCard;
     std::unique_ptr<SerialTransport> transport;
     std::unique_ptr<Exchange> exchange;
     DeviceCommands commands;
@@ -72,8 +80,12 @@ public:
     QStringList weekdayNames;
 
     // Every command that talks to the card starts from an empty receive
-    // buffer and expects the target address in the acknowledgement.
+    // buffer and expects the target address in the acknowledgement. It also
+    // points the transport at the project's port, starting the virtual card
+    // when that port is "虚拟显示屏".
     void startCommand(int replyAddressMode = ReplyToTarget);
+    // The built-in virtual card, started when it is not running yet.
+    VirtualCard* ensureVirtualCard();
     // Shows a failed status as an error box, a successful one with a message
     // as an information box; nothing for a plain success.
     void report(QWidget* parent, const Status& status) const;

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/devicecontext.h"
+
 #include "app/apptitle.h"
 #include "app/clockpanel.h"
 #include "app/coordinategroup.h"
@@ -300,7 +302,7 @@ void TMAINForm::refreshStatusBar()
         if (i != PanelPort)
             label->setVisible(!text.isEmpty());
     }
-    QStringList ports = availablePortNames();
+    QStringList ports = portNamesWithVirtualSign();
     const QString current = m_state.cur().serialPort;
     if (!current.isEmpty() && !ports.contains(current))
         ports.prepend(current);

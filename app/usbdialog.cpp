@@ -69,6 +69,17 @@ void TF_usb::save()
     if (i < 0 || i >= m_volumes.size() || !m_context.planes)
         return;
     const UsbVolume volume = m_volumes.at(i);
+    // The disk may have been pulled since the list was made: the export must
+    // not land on the computer's own disk under the old mount point.
+    const QList<UsbVolume> present = m_context.volumes();
+    const bool stillMounted = std::any_of(present.begin(), present.end(),
+                                          [&](const UsbVolume& v) { return v.rootPath == volume.rootPath; });
+    if (!stillMounted) {
+        m_context.dialogs.error(
+            this, QString(),
+            QStringLiteral("数据没有导入成功。\n%1 已不在电脑上，请插好U盘后重新选择。").arg(volume.name));
+        return;
+    }
     m_program->clear();
     m_percent->clear();
     m_third->clear();

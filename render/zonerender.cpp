@@ -26,11 +26,14 @@ Status invalidZone(int program, int slot)
     return Status::failure(QStringLiteral("节目 %1 没有分区 %2。").arg(program).arg(slot));
 }
 
+// An empty page of the zone's size; a size read from a damaged file is held
+// to what the planes can show (1472 columns, 6144 rows), never gigabytes.
 QImage blackPage(int width, int height)
 {
     if (width <= 0 || height <= 0)
         return QImage();
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(std::min(width, int(LedPlanes::kUsedColumns)), std::min(height, int(LedPlanes::kUsedRows)),
+                 QImage::Format_RGB32);
     image.fill(Qt::black);
     return image;
 }
