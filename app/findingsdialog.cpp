@@ -1,5 +1,10 @@
 #include "app/findingsdialog.h"
 
+#include "link/contentcheck.h"
+#include "render/ledplanes.h"
+
+#include <memory>
+
 #include "app/devicecontext.h"
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
@@ -70,7 +75,14 @@ FindingsDialog::FindingsDialog(const QList<Finding>& findings, QWidget* parent)
 
 bool confirmPreflight(DeviceContext& context, TMAINForm& window)
 {
-    const QList<Finding> findings = checkProjectRecords(context.state);
+    // The check renders every program as the download will; it writes no files.
+    std::unique_ptr<LedPlanes> scratch;
+    LedPlanes* planes = context.planes;
+    if (!planes) {
+        scratch = std::make_unique<LedPlanes>();
+        planes = scratch.get();
+    }
+    const QList<Finding> findings = checkProject(context.state, *planes);
     if (findings.isEmpty())
         return true;
     FindingsDialog dialog(findings, &window);

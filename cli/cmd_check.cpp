@@ -1,7 +1,8 @@
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/projectload.h"
-#include "project/preflight.h"
+#include "link/contentcheck.h"
+#include "render/fonts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,7 +19,9 @@ static int check(const QStringList& args)
     ProjectState state;
     if (!loadProjectForCli(state, opts.positional().first()))
         return 1;
-    const QList<Finding> findings = checkProjectRecords(state);
+    installLedFontSubstitutions();
+    LedPlanes planes;
+    const QList<Finding> findings = checkProject(state, planes);
     bool errors = false;
     QJsonArray list;
     QString text;
