@@ -133,6 +133,11 @@ void DeviceContext::startCommand(int replyAddressMode)
 {
     link.resetReceive();
     link.ReplyAddressMode = replyAddressMode;
+    resolvePort();
+}
+
+void DeviceContext::resolvePort()
+{
     resolvedSerial = state.serial;
     if (resolvedSerial.portName == QString::fromUtf8(kVirtualSignPort)) {
         if (VirtualCard* card = ensureVirtualCard())

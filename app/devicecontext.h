@@ -84,6 +84,9 @@ public:
     // points the transport at the project's port, starting the virtual card
     // when that port is "虚拟显示屏".
     void startCommand(int replyAddressMode = ReplyToTarget);
+    // Points the transport at the project's current port (the virtual card's
+    // pseudo-terminal for "虚拟显示屏"); commands that switch ports call it again.
+    void resolvePort();
     // The built-in virtual card, started when it is not running yet.
     VirtualCard* ensureVirtualCard();
     // Shows a failed status as an error box, a successful one with a message

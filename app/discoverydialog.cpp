@@ -108,6 +108,7 @@ bool TF_com::probe(const QStringList& ports, int i)
     // Whether or not the editing handlers are armed, the probe goes out on
     // the port being tried.
     m_context.state.serial.portName = port;
+    m_context.resolvePort();
     m_label->setText(QStringLiteral("探测") + port + QStringLiteral("......"));
     if (m_context.transport->isOpen())
         return false;

@@ -167,6 +167,7 @@ bool recoverFileTransaction(const QString& journalPath)
 {
     const QFileInfo info(journalPath);
     QFile journal(journalPath);
+    bool finished = false;
     if (journal.open(QIODevice::ReadOnly)) {
         const QList<QByteArray> lines = journal.readAll().split('\n');
         journal.close();
@@ -182,19 +183,18 @@ bool recoverFileTransaction(const QString& journalPath)
         }
         syncFolder(info.absolutePath());
         ::unlink(native(journalPath).constData());
-        return true;
+        finished = true;
     }
-    // No journal: a save that died before its commit point may have left
-    // temporary files of project and text files behind; they were never in use.
-    static const QRegularExpression leftover(QStringLiteral("^\\..+\\.(kvp|txt)\\.[A-Za-z0-9]{6}$"),
+    // What is left are temporary files of saves that died before their commit
+    // point (the project file, texts, a journal being written): never in use.
+    static const QRegularExpression leftover(QStringLiteral("^\\..+\\.(kvp|txt|journal)\\.[A-Za-z0-9]{6}$"),
                                              QRegularExpression::CaseInsensitiveOption);
     const QDir dir(info.absolutePath());
-    bool removed = false;
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
         if (leftover.match(name).hasMatch())
-            removed |= QFile::remove(dir.filePath(name));
+            finished |= QFile::remove(dir.filePath(name));
     }
-    return removed;
+    return finished;
 }
 
 } // namespace dotsign
