@@ -75,30 +75,7 @@ void TMAINForm::Loadtoscreen(int mode)
 void TMAINForm::loadScreenPart()
 {
     const TprojectProp& s = m_state.cur();
-    HardwareSettings& hw = m_state.hw;
-    hw.screenWidth = s.screenWidth;
-    hw.screenHeight = s.screenHeight;
-    hw.colourType = s.colourType;
-    hw.greyLevel = s.greyLevel;
-    hw.refreshRate = s.refreshRate;
-    hw.cardModel = s.cardModel;
-    hw.usbDiskMode = s.usbDiskMode;
-    hw.cardAddress = s.cardAddress;
-    hw.powerOnHour = s.powerOnHour;
-    hw.powerOnMinute = s.powerOnMinute;
-    hw.powerOffHour = s.powerOffHour;
-    hw.powerOffMinute = s.powerOffMinute;
-    hw.dayBrightnessHour = s.dayBrightnessHour;
-    hw.dayBrightnessMinute = s.dayBrightnessMinute;
-    hw.nightBrightnessHour = s.nightBrightnessHour;
-    hw.nightBrightnessMinute = s.nightBrightnessMinute;
-    hw.dayBrightness = s.dayBrightness;
-    hw.nightBrightness = s.nightBrightness;
-    hw.colourThreshold = s.colourThreshold;
-    hw.dataLogic = s.dataLogic;
-    hw.oeLogic = s.oeLogic;
-    hw.powerOnText = s.powerOnText;
-    hw.linkType = s.linkType;
+    copyScreenToHardwareSettings(m_state);
 
     auto& panels = m_state.statusPanels;
     if (const QString c = colourTypeCaption(s.colourType); !c.isEmpty())
