@@ -1,49 +1,15 @@
 #include "sim/playerindex.h"
 
+#include "link/downloadframes.h"
+
 #include <algorithm>
 
 namespace dotsign {
 
 namespace {
 
-// Byte offsets inside the index frame.
-constexpr int kTemplate = 8;
-constexpr int kZoneFlag = 9;
-constexpr int kZoneType = 13;
-constexpr int kZoneX = 17;
-constexpr int kZoneY = 21;
-constexpr int kZoneWidth = 25;
-constexpr int kZoneHeight = 29;
-constexpr int kZoneInfoHeight = 33;
-constexpr int kPlayModeHigh = 44;
-constexpr int kEffect = 45;
-constexpr int kSpeed = 49;
-constexpr int kStay = 53;
-constexpr int kPlayModeLow = 61;
-constexpr int kTimedPlay = 62;
-constexpr int kStartDate = 63;
-constexpr int kEndDate = 66;
-constexpr int kWeekdays = 69;
-constexpr int kSlotStart = 76;
-constexpr int kSlotStop = 86;
-constexpr int kFixedTextLength = 102;
-constexpr int kFont = 106;
-constexpr int kFontSize = 110;
-constexpr int kColour = 118;
-constexpr int kClockStyle = 122;
-constexpr int kInfoY = 126;
-constexpr int kWeekPos = 130;
-constexpr int kTimePos = 134;
-constexpr int kClockOptions = 138;
-constexpr int kYearFormat = 142;
-constexpr int kMultiLine = 146;
-constexpr int kZoneCount = 150;
-constexpr int kProgramCount = 152;
-constexpr int kLastClockSlot = 154;
-constexpr int kProgramNumber = 155;
-constexpr int kClearFirst = 156;
-constexpr int kClockPositions = 160;
-constexpr int kCloseTag = 244;
+// Byte offsets inside the index frame, as the download lays it out.
+using namespace indexframe;
 
 class Reader
 {
@@ -76,11 +42,11 @@ void readZone(const Reader& r, IndexZone& z)
     z.colour = r.slot(kColour, s);
     z.clockStyle = r.slot(kClockStyle, s);
     z.infoY = r.slot(kInfoY, s);
-    z.weekPos = r.slot(kWeekPos, s);
-    z.timePos = r.slot(kTimePos, s);
+    z.weekPos = r.slot(kClockWeekPos, s);
+    z.timePos = r.slot(kClockTimePos, s);
     z.clockOptions = r.slot(kClockOptions, s);
-    z.clockYearFormat = r.slot(kYearFormat, s);
-    z.clockMultiLine = r.slot(kMultiLine, s);
+    z.clockYearFormat = r.slot(kClockYearFormat, s);
+    z.clockMultiLine = r.slot(kClockMultiLine, s);
     for (int e = 0; e < 7; ++e) {
         const int p = kClockPositions + 12 * e + (s - 1);
         z.clock[static_cast<size_t>(e)] = ClockPosition{r.at(p) * 256 + r.at(p + 4), r.at(p + 8)};
@@ -178,7 +144,7 @@ std::optional<ProgramIndex> parseProgramIndex(const QByteArray& frame, int scree
     index.layoutTemplate = r.at(kTemplate);
     index.zoneCount = r.at(kZoneCount);
     index.programCount = r.at(kProgramCount);
-    index.programNumber = r.at(kProgramNumber);
+    index.programNumber = r.at(kProgramIndex);
     index.lastClockSlot = r.at(kLastClockSlot);
     index.playMode = r.at(kPlayModeHigh) * 256 + r.at(kPlayModeLow);
     index.timedPlay = r.at(kTimedPlay) != 0;
