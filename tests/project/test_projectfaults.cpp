@@ -3,7 +3,7 @@
 #include "project/gbk.h"
 #include "project/projectfile.h"
 #include "project/zonefiles.h"
-#include "smallfs.h"
+#include "support/smallfs.h"
 
 #include <QDir>
 #include <QFile>

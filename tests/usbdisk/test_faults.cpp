@@ -6,7 +6,7 @@
 #include "project/zonefiles.h"
 #include "render/fonts.h"
 #include "sim/exportdecode.h"
-#include "smallvolume.h"
+#include "support/smallfs.h"
 #include "usbdisk/usbexport.h"
 
 #include <QDir>
@@ -116,7 +116,7 @@ long peakRssKilobytes()
 
 TEST(UsbFaults, FullDiskKeepsThePreviousFileAndLeavesNoTemporaryFile)
 {
-    SmallVolume volume(256);
+    SmallFileSystem volume(256);
     if (!volume.mounted())
         GTEST_SKIP() << "needs root to mount a small tmpfs";
     Fixture small(1);
@@ -141,7 +141,7 @@ TEST(UsbFaults, FullDiskKeepsThePreviousFileAndLeavesNoTemporaryFile)
 
 TEST(UsbFaults, ReadOnlyDiskIsReportedAndKeepsThePreviousFile)
 {
-    SmallVolume volume(1024);
+    SmallFileSystem volume(1024);
     if (!volume.mounted())
         GTEST_SKIP() << "needs root to mount a small tmpfs";
     Fixture f(1);
@@ -157,7 +157,7 @@ TEST(UsbFaults, ReadOnlyDiskIsReportedAndKeepsThePreviousFile)
     ASSERT_TRUE(volume.setReadOnly(false));
 
     // A fresh disk without even the folder.
-    SmallVolume empty(1024);
+    SmallFileSystem empty(1024);
     ASSERT_TRUE(empty.setReadOnly(true));
     const Status fresh = f.exportTo(empty.path());
     EXPECT_TRUE(fresh.message.startsWith(kExportFailed + QLatin1Char('\n'))) << fresh.message.toStdString();

@@ -1,4 +1,4 @@
-#include "smallvolume.h"
+#include "support/smallfs.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,9 +7,9 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-SmallVolume::SmallVolume(int kilobytes)
+SmallFileSystem::SmallFileSystem(int kilobytes)
 {
-    char tmpl[] = "/tmp/dotsign-volume-XXXXXX";
+    char tmpl[] = "/tmp/dotsign-smallfs-XXXXXX";
     if (!mkdtemp(tmpl))
         return;
     m_path = QString::fromLocal8Bit(tmpl);
@@ -17,14 +17,14 @@ SmallVolume::SmallVolume(int kilobytes)
     m_mounted = geteuid() == 0 && ::mount("tmpfs", tmpl, "tmpfs", 0, options.constData()) == 0;
 }
 
-SmallVolume::~SmallVolume()
+SmallFileSystem::~SmallFileSystem()
 {
     if (m_mounted)
         ::umount2(m_path.toLocal8Bit().constData(), MNT_DETACH);
     QDir().rmdir(m_path);
 }
 
-void SmallVolume::fill(int leaveKilobytes)
+void SmallFileSystem::fill(int leaveKilobytes)
 {
     QFile filler(m_path + QStringLiteral("/filler"));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Append))
@@ -35,7 +35,7 @@ void SmallVolume::fill(int leaveKilobytes)
     }
 }
 
-bool SmallVolume::setReadOnly(bool readOnly)
+bool SmallFileSystem::setReadOnly(bool readOnly)
 {
     const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
     return m_mounted && ::mount("tmpfs", m_path.toLocal8Bit().constData(), "tmpfs", flags, nullptr) == 0;
