@@ -27,22 +27,6 @@ namespace {
 
 const QColor kSelectedZone(0x19, 0x4f, 0xc8);
 
-QString linkCaption(int linkType)
-{
-    switch (linkType) {
-    case 0:
-        return QStringLiteral("本地串口通讯");
-    case 1:
-        return QStringLiteral("TCP通讯");
-    case 2:
-        return QStringLiteral("GSM");
-    case 3:
-        return QStringLiteral("GPRS/GSM");
-    default:
-        return QString();
-    }
-}
-
 } // namespace
 
 void TMAINForm::Loadtoscreen(int mode)
@@ -82,7 +66,7 @@ void TMAINForm::loadScreenPart()
         panels[PanelColourType] = c;
     m_state.serial.portName = s.serialPort;
     panels[PanelBaud] = QString::number(s.baudRate);
-    if (const QString c = linkCaption(s.linkType); !c.isEmpty())
+    if (const QString c = linkTypeCaption(s.linkType); !c.isEmpty())
         panels[PanelLinkType] = c;
     if (const QString c = unitBoardCaption(s.unitBoardType); !c.isEmpty())
         panels[PanelUnitBoard] = c;

@@ -25,22 +25,6 @@ QComboBox* fixedBox(const QString& text, QWidget* parent)
 
 } // namespace
 
-QString linkTypeCaption(int linkType)
-{
-    switch (linkType) {
-    case 0:
-        return QStringLiteral("本地串口通讯");
-    case 1:
-        return QStringLiteral("TCP通讯");
-    case 2:
-        return QStringLiteral("GSM");
-    case 3:
-        return QStringLiteral("GPRS/GSM");
-    default:
-        return QString();
-    }
-}
-
 PortSettingsDialog::PortSettingsDialog(const QStringList& ports, const SerialSettings& current,
                                        QWidget* parent)
     : QDialog(parent)

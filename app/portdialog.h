@@ -15,9 +15,6 @@ namespace dotsign {
 
 class DeviceContext;
 
-// "本地串口通讯", "TCP通讯", "GSM", "GPRS/GSM" for link types 0..3.
-QString linkTypeCaption(int linkType);
-
 class PortSettingsDialog : public QDialog
 {
     Q_OBJECT

@@ -1,47 +1,7 @@
-// Native documents (".kvf", ".kvc") from files the operator copies around: reading must never
-// crash, hang or exhaust memory, and what was read must write, read back,
-// lay out and paint.
-#include "render/richdocument.h"
-
-#include <QGuiApplication>
-#include <QImage>
-#include <algorithm>
-#include <cstdint>
-#include <memory>
-
-namespace {
-
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_kvf";
-    static char* argv[] = {name, nullptr};
-    static const auto app = std::make_unique<QGuiApplication>(argc, argv);
-}
-
-} // namespace
-
-// Fontconfig keeps the patterns of every font a document names for the rest
-// of the run; the leak checker would report those caches, not our code.
-extern "C" const char* __asan_default_options()
-{
-    return "detect_leaks=0";
-}
+// Native documents (".kvf", ".kvc") from files the operator copies around.
+#include "fuzz_document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureApplication();
-    const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    dotsign::RichDocument doc;
-    doc.setEditorWidth(64 + dotsign::kEditorScrollBarWidth);
-    doc.loadNative(input);
-    const QImage image = doc.render(std::min(doc.documentWidth(), 256), std::min(doc.documentHeight(), 256));
-    dotsign::RichDocument again;
-    again.loadRtf(doc.saveRtf());
-    again.loadNative(doc.saveNative());
-    return 0;
+    return fuzzDocument(data, size, &dotsign::RichDocument::loadNative);
 }

@@ -58,6 +58,22 @@ QString colourTypeCaption(int colourType)
     }
 }
 
+QString linkTypeCaption(int linkType)
+{
+    switch (linkType) {
+    case 0:
+        return QStringLiteral("本地串口通讯");
+    case 1:
+        return QStringLiteral("TCP通讯");
+    case 2:
+        return QStringLiteral("GSM");
+    case 3:
+        return QStringLiteral("GPRS/GSM");
+    default:
+        return QString();
+    }
+}
+
 static void initProgram(TjiemuProp& p, int n, const HardwareSettings& hw)
 {
     static const char* const starts[5] = {"00:00:00", "05:00:00", "08:00:00", "17:30:00", "22:00:00"};

@@ -209,6 +209,8 @@ bool isStandardBaudRate(int baud);
 QString unitBoardCaption(int unitBoardType);
 // Colour-type caption of status panel 1, or an empty string for an unknown value.
 QString colourTypeCaption(int colourType);
+// Link-type caption of status panel 3, or an empty string for an unknown value.
+QString linkTypeCaption(int linkType);
 
 // Gives the screen and programs 1..16 their defaults and sets the program count
 // to 0. Leaves zoneBackColour and the clock positions as they were. Does not
