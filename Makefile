@@ -15,7 +15,7 @@ FUZZ_SECONDS ?= 60
 
 PKG_BUILD ?= build-pkg
 
-.PHONY: all deps configure build run test bench fuzz package clean format
+.PHONY: all deps configure build run test bench fuzz package screenshots clean format
 
 all: build
 
@@ -66,6 +66,10 @@ package: deps $(PKG_BUILD)/build.ninja
 	cmake --build $(PKG_BUILD) -j $(JOBS)
 	bash packaging/make-man.sh $(PKG_BUILD)/cli/dotsign-cli $(PKG_BUILD)/app/dotsign $(PKG_BUILD)/man
 	cd $(PKG_BUILD) && cpack -G DEB
+
+# The manual's pictures (docs/manual/*.png), taken from the real windows on a virtual screen.
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
