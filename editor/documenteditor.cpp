@@ -25,9 +25,6 @@ namespace dotsign {
 
 namespace {
 
-const QString kSaveQuestion = QStringLiteral("现在保存图文分区修改吗?");
-const QString kSaveQuestionCaption = QStringLiteral("请注意:分区已经修改");
-const QString kErrorCaption = QStringLiteral("错误");
 const QColor kPageLineColour(0, 0, 255);
 // Documents larger than this are not read: no zone document comes near it.
 constexpr qint64 kMaxDocumentFileSize = qint64(256) * 1024 * 1024;
@@ -90,7 +87,12 @@ void TForm3::reportStatus(const Status& status)
 {
     if (status)
         return;
-    m_prompts->showMessage(this, status.message, status.caption.isEmpty() ? kErrorCaption : status.caption);
+    m_prompts->showMessage(this, status.message, status.caption.isEmpty() ? tr("错误") : status.caption);
+}
+
+QString TForm3::editorCaption()
+{
+    return tr("图形-文字-表格混合编辑");
 }
 
 void TForm3::changeFileName(const QString& fileName, bool isNew)
@@ -98,7 +100,7 @@ void TForm3::changeFileName(const QString& fileName, bool isNew)
     QString caption = fileName;
     if (isNew)
         caption += QStringLiteral(" (*)");
-    setWindowTitle(caption + QStringLiteral(" - ") + kEditorCaption);
+    setWindowTitle(caption + QStringLiteral(" - ") + editorCaption());
 }
 
 void TForm3::ShowFilename()
@@ -129,7 +131,7 @@ void TForm3::ShowFilename()
         // the first save asks for a new name.
         m_documentPath.clear();
         m_doc.clear();
-        setStatusText(EditorPanelInfo, QStringLiteral("无法识别的文档类型，保存时请另取文件名"));
+        setStatusText(EditorPanelInfo, tr("无法识别的文档类型，保存时请另取文件名"));
     } else {
         reportStatus(m_doc.loadFile(full));
     }
@@ -206,7 +208,7 @@ bool TForm3::Save()
     const Status status = m_doc.saveFile(m_documentPath);
     if (!status) {
         reportStatus(status);
-        setStatusText(EditorPanelInfo, QStringLiteral("保存失败"));
+        setStatusText(EditorPanelInfo, tr("保存失败"));
         return false;
     }
     m_bitmapPending = 100;
@@ -236,7 +238,7 @@ bool TForm3::SaveAs()
         // the command that asked for the save (new, open, close) stops here.
         const Status status = writeFileAtomically(m_documentPath, m_doc.saveRtf());
         if (!status) {
-            m_prompts->showMessage(this, QStringLiteral("错误"), QStringLiteral("文件读错误。"));
+            m_prompts->showMessage(this, tr("错误"), tr("文件读错误。"));
             return false;
         }
         if (zone().zoneFile != name) {
@@ -254,7 +256,7 @@ bool TForm3::SaveIfNeeded()
 {
     if (!isModified())
         return true;
-    switch (m_prompts->askYesNoCancel(this, kSaveQuestion, kSaveQuestionCaption)) {
+    switch (m_prompts->askYesNoCancel(this, tr("现在保存图文分区修改吗?"), tr("请注意:分区已经修改"))) {
     case QMessageBox::Yes:
         return Save();
     case QMessageBox::No:
@@ -302,7 +304,7 @@ bool TForm3::loadByFilter(const QString& path, int filterIndex)
 {
     QFile file(path);
     if (file.size() > kMaxDocumentFileSize || !file.open(QIODevice::ReadOnly)) {
-        m_prompts->showMessage(this, QStringLiteral("无法读取文件 %1").arg(path), kErrorCaption);
+        m_prompts->showMessage(this, tr("无法读取文件 %1").arg(path), tr("错误"));
         return false;
     }
     const QByteArray data = file.readAll();

@@ -45,7 +45,6 @@ enum EditorStatusPanel {
     kEditorPanels = 3
 };
 
-inline const QString kEditorCaption = QStringLiteral("图形-文字-表格混合编辑");
 inline const QString kDefaultDocumentName = QStringLiteral("KVUntitled.kvf");
 
 class TForm3 : public QMainWindow
@@ -75,6 +74,8 @@ public:
     void Open();
     // The caption handler: called whenever the document's file changes.
     void changeFileName(const QString& fileName, bool isNew);
+    // "图形-文字-表格混合编辑" in the interface language.
+    static QString editorCaption();
 
     // Font boxes, spacing, top margin, table, zoom.
     void cmbFontClick();
@@ -104,8 +105,10 @@ public:
     int previewHeight() const { return m_previewHeight; }
     // The preview as shown, with its page lines.
     QImage previewImage() const;
-    // The command whose menu or toolbar caption is `text` (tests and the main window).
-    QAction* findAction(const QString& text) const;
+    // The command with the object name `name`: the member name of the
+    // command ("newFile", "saveFile", "bold", ...) or "zoom1" .. "zoom5" for
+    // the preview's zoom entries. Captions are translated, names are not.
+    QAction* findAction(const QString& name) const;
 
     // Formatting commands of the action set.
     void toggleBold(bool on);
@@ -140,7 +143,7 @@ private:
     void buildMenus();
     void buildToolBars();
     void buildStatusBar();
-    QAction* makeAction(const QString& text, const QIcon& icon,
+    QAction* makeAction(const QString& name, const QString& text, const QIcon& icon,
                         const QKeySequence& shortcut = QKeySequence());
     void connectEditor();
     void updateTableActions();

@@ -171,7 +171,7 @@ void TForm3::toggleStrike(bool on)
 void TForm3::chooseTextColour()
 {
     const QColor current = brushColour(m_edit->currentCharFormat().foreground(), defaultTextColour());
-    const std::optional<QColor> colour = m_prompts->chooseColour(this, current, QStringLiteral("文字颜色"));
+    const std::optional<QColor> colour = m_prompts->chooseColour(this, current, tr("文字颜色"));
     if (!colour)
         return;
     QTextCharFormat format;
@@ -183,8 +183,7 @@ void TForm3::chooseTextColour()
 void TForm3::chooseTextBackground()
 {
     const QColor current = brushColour(m_edit->currentCharFormat().background(), Qt::black);
-    const std::optional<QColor> colour =
-        m_prompts->chooseColour(this, current, QStringLiteral("文字背景颜色"));
+    const std::optional<QColor> colour = m_prompts->chooseColour(this, current, tr("文字背景颜色"));
     if (!colour)
         return;
     QTextCharFormat format;
@@ -197,8 +196,7 @@ void TForm3::chooseParagraphBackground()
 {
     QTextCursor cursor = m_edit->textCursor();
     const QColor current = brushColour(cursor.blockFormat().background(), Qt::black);
-    const std::optional<QColor> colour =
-        m_prompts->chooseColour(this, current, QStringLiteral("段落背景颜色"));
+    const std::optional<QColor> colour = m_prompts->chooseColour(this, current, tr("段落背景颜色"));
     if (!colour)
         return;
     QTextBlockFormat format;
@@ -211,8 +209,7 @@ void TForm3::chooseDocumentBackground()
 {
     QTextFrame* root = m_doc.document()->rootFrame();
     const QColor current = brushColour(root->frameFormat().background(), Qt::black);
-    const std::optional<QColor> colour =
-        m_prompts->chooseColour(this, current, QStringLiteral("文档背景颜色"));
+    const std::optional<QColor> colour = m_prompts->chooseColour(this, current, tr("文档背景颜色"));
     if (!colour)
         return;
     QTextFrameFormat format = root->frameFormat();
@@ -226,8 +223,7 @@ void TForm3::chooseCellColour()
     const QTextCursor cursor = m_edit->textCursor();
     if (!cursor.currentTable())
         return;
-    const std::optional<QColor> colour =
-        m_prompts->chooseColour(this, Qt::black, QStringLiteral("单元格颜色"));
+    const std::optional<QColor> colour = m_prompts->chooseColour(this, Qt::black, tr("单元格颜色"));
     if (colour)
         setTableCellBackground(cursor, *colour);
 }
@@ -287,12 +283,11 @@ void TForm3::toggleList(bool numbered)
 void TForm3::insertPicture()
 {
     const std::optional<FileChoice> choice = m_prompts->chooseOpenFile(
-        this, projectDirectory(), {QStringLiteral("图片文件 (*.png *.jpg *.jpeg *.gif *.bmp)")});
+        this, projectDirectory(), {tr("图片文件 (*.png *.jpg *.jpeg *.gif *.bmp)")});
     if (!choice || choice->path.isEmpty())
         return;
     if (!insertImage(readPictureFile(choice->path)))
-        m_prompts->showMessage(this, QStringLiteral("无法读取图片 %1").arg(choice->path),
-                               QStringLiteral("错误"));
+        m_prompts->showMessage(this, tr("无法读取图片 %1").arg(choice->path), tr("错误"));
 }
 
 bool TForm3::insertImage(const QImage& image)

@@ -98,7 +98,7 @@ TForm3::TForm3(ProjectState& state, TF_TABLE_SIZE* tableDialog, EditorPrompts* p
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(kEditorCaption);
+    setWindowTitle(editorCaption());
     if (!prompts) {
         m_ownPrompts = std::make_unique<DialogPrompts>();
         prompts = m_ownPrompts.get();
@@ -119,8 +119,7 @@ TForm3::TForm3(ProjectState& state, TF_TABLE_SIZE* tableDialog, EditorPrompts* p
 
     const ZoneRecord& record = m_state.currentZoneRecord();
     setEditorWidth(record.zoneWidth + kEditorScrollBarWidth);
-    setStatusText(EditorPanelZoneSize,
-                  QStringLiteral("分区大小:%1*%2").arg(record.zoneWidth).arg(record.zoneHeight));
+    setStatusText(EditorPanelZoneSize, tr("分区大小:%1*%2").arg(record.zoneWidth).arg(record.zoneHeight));
     resize(1100, 680);
     // The editing column needs little more than the zone; the preview gets the rest.
     const int editWidth = std::clamp(record.zoneWidth + kEditorScrollBarWidth + 120, 320, 700);
@@ -159,12 +158,12 @@ void TForm3::buildCentralArea()
     scroll->setAutoFillBackground(true);
     connect(m_preview, &PreviewPicture::zoomChosen, this, &TForm3::zoomPreview);
 
-    auto* previewGroup = new QGroupBox(QStringLiteral("分区放大阅览"), this);
+    auto* previewGroup = new QGroupBox(tr("分区放大阅览"), this);
     auto* previewLayout = new QVBoxLayout(previewGroup);
     previewLayout->setContentsMargins(4, 4, 4, 4);
     previewLayout->addWidget(scroll);
 
-    auto* editGroup = new QGroupBox(QStringLiteral("编辑区"), this);
+    auto* editGroup = new QGroupBox(tr("编辑区"), this);
     auto* editLayout = new QVBoxLayout(editGroup);
     editLayout->setContentsMargins(4, 4, 4, 4);
     editLayout->addWidget(m_edit);
@@ -187,7 +186,7 @@ void TForm3::buildBoxes()
     m_fontName->setCompleter(nullptr);
     m_fontName->addItems(ledFontFamilies());
     m_fontName->setMinimumContentsLength(12);
-    m_fontName->setToolTip(QStringLiteral("字体"));
+    m_fontName->setToolTip(tr("字体"));
 
     m_fontSize = new QComboBox(this);
     m_fontSize->setEditable(true);
@@ -195,13 +194,11 @@ void TForm3::buildBoxes()
     m_fontSize->setCompleter(nullptr);
     m_fontSize->addItems(kFontSizes);
     m_fontSize->setMinimumContentsLength(3);
-    m_fontSize->setToolTip(QStringLiteral("字号"));
+    m_fontSize->setToolTip(tr("字号"));
 
-    m_lineSpacing =
-        arrowSpinBox(kMinLineSpacing, kMaxLineSpacing, 100, QStringLiteral("行距（百分比）"), this);
+    m_lineSpacing = arrowSpinBox(kMinLineSpacing, kMaxLineSpacing, 100, tr("行距（百分比）"), this);
     m_lineSpacing->setSuffix(QStringLiteral("%"));
-    m_topMargin = arrowSpinBox(kMinTopMargin, kMaxTopMargin, 0,
-                               QStringLiteral("下移：内容在每页中向下移动的点数"), this);
+    m_topMargin = arrowSpinBox(kMinTopMargin, kMaxTopMargin, 0, tr("下移：内容在每页中向下移动的点数"), this);
 
     for (QWidget* box : {static_cast<QWidget*>(m_fontName), static_cast<QWidget*>(m_fontName->lineEdit()),
                          static_cast<QWidget*>(m_fontSize), static_cast<QWidget*>(m_fontSize->lineEdit()),
@@ -231,9 +228,11 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-QAction* TForm3::makeAction(const QString& text, const QIcon& icon, const QKeySequence& shortcut)
+QAction* TForm3::makeAction(const QString& name, const QString& text, const QIcon& icon,
+                            const QKeySequence& shortcut)
 {
     auto* action = new QAction(icon, text, this);
+    action->setObjectName(name);
     action->setToolTip(text);
     action->setStatusTip(text);
     if (!shortcut.isEmpty()) {
@@ -247,11 +246,14 @@ QAction* TForm3::makeAction(const QString& text, const QIcon& icon, const QKeySe
 void TForm3::buildActions()
 {
     Actions& a = *m_actions;
-    a.newFile = makeAction(QStringLiteral("新建文件"), editorIcon(EditorIcon::New), QKeySequence::New);
-    a.openFile = makeAction(QStringLiteral("打开文件"), editorIcon(EditorIcon::Open), QKeySequence::Open);
-    a.saveFile = makeAction(QStringLiteral("保存文件"), editorIcon(EditorIcon::Save), QKeySequence::Save);
-    a.saveAs = makeAction(QStringLiteral("另保存文件"), editorIcon(EditorIcon::SaveAs));
-    a.exit = makeAction(QStringLiteral("退出"), editorIcon(EditorIcon::Close));
+    a.newFile =
+        makeAction(QStringLiteral("newFile"), tr("新建文件"), editorIcon(EditorIcon::New), QKeySequence::New);
+    a.openFile = makeAction(QStringLiteral("openFile"), tr("打开文件"), editorIcon(EditorIcon::Open),
+                            QKeySequence::Open);
+    a.saveFile = makeAction(QStringLiteral("saveFile"), tr("保存文件"), editorIcon(EditorIcon::Save),
+                            QKeySequence::Save);
+    a.saveAs = makeAction(QStringLiteral("saveAs"), tr("另保存文件"), editorIcon(EditorIcon::SaveAs));
+    a.exit = makeAction(QStringLiteral("exit"), tr("退出"), editorIcon(EditorIcon::Close));
     connect(a.newFile, &QAction::triggered, this, &TForm3::runNew);
     connect(a.openFile, &QAction::triggered, this, &TForm3::runOpen);
     connect(a.saveFile, &QAction::triggered, this, &TForm3::runSave);
@@ -261,13 +263,15 @@ void TForm3::buildActions()
     });
     connect(a.exit, &QAction::triggered, this, &TForm3::close);
 
-    a.undo = makeAction(QStringLiteral("撤销"), editorIcon(EditorIcon::Undo), QKeySequence::Undo);
-    a.redo = makeAction(QStringLiteral("重做"), editorIcon(EditorIcon::Redo), QKeySequence::Redo);
-    a.cut = makeAction(QStringLiteral("剪切"), editorIcon(EditorIcon::Cut), QKeySequence::Cut);
-    a.copy = makeAction(QStringLiteral("复制"), editorIcon(EditorIcon::Copy), QKeySequence::Copy);
-    a.paste = makeAction(QStringLiteral("粘贴"), editorIcon(EditorIcon::Paste), QKeySequence::Paste);
-    a.selectAll = makeAction(QStringLiteral("全选"), QIcon(), QKeySequence::SelectAll);
-    a.find = makeAction(QStringLiteral("查找和替换"), editorIcon(EditorIcon::Replace), QKeySequence::Find);
+    a.undo = makeAction(QStringLiteral("undo"), tr("撤销"), editorIcon(EditorIcon::Undo), QKeySequence::Undo);
+    a.redo = makeAction(QStringLiteral("redo"), tr("重做"), editorIcon(EditorIcon::Redo), QKeySequence::Redo);
+    a.cut = makeAction(QStringLiteral("cut"), tr("剪切"), editorIcon(EditorIcon::Cut), QKeySequence::Cut);
+    a.copy = makeAction(QStringLiteral("copy"), tr("复制"), editorIcon(EditorIcon::Copy), QKeySequence::Copy);
+    a.paste =
+        makeAction(QStringLiteral("paste"), tr("粘贴"), editorIcon(EditorIcon::Paste), QKeySequence::Paste);
+    a.selectAll = makeAction(QStringLiteral("selectAll"), tr("全选"), QIcon(), QKeySequence::SelectAll);
+    a.find = makeAction(QStringLiteral("find"), tr("查找和替换"), editorIcon(EditorIcon::Replace),
+                        QKeySequence::Find);
     connect(a.undo, &QAction::triggered, m_edit, &QTextEdit::undo);
     connect(a.redo, &QAction::triggered, m_edit, &QTextEdit::redo);
     connect(a.cut, &QAction::triggered, m_edit, &QTextEdit::cut);
@@ -276,11 +280,12 @@ void TForm3::buildActions()
     connect(a.selectAll, &QAction::triggered, m_edit, &QTextEdit::selectAll);
     connect(a.find, &QAction::triggered, this, &TForm3::showFindReplace);
 
-    a.bold = makeAction(QStringLiteral("粗体"), editorIcon(EditorIcon::Bold), QKeySequence::Bold);
-    a.italic = makeAction(QStringLiteral("斜体"), editorIcon(EditorIcon::Italic), QKeySequence::Italic);
-    a.underline =
-        makeAction(QStringLiteral("下划线"), editorIcon(EditorIcon::Underline), QKeySequence::Underline);
-    a.strike = makeAction(QStringLiteral("删除线"), editorIcon(EditorIcon::Strike));
+    a.bold = makeAction(QStringLiteral("bold"), tr("粗体"), editorIcon(EditorIcon::Bold), QKeySequence::Bold);
+    a.italic = makeAction(QStringLiteral("italic"), tr("斜体"), editorIcon(EditorIcon::Italic),
+                          QKeySequence::Italic);
+    a.underline = makeAction(QStringLiteral("underline"), tr("下划线"), editorIcon(EditorIcon::Underline),
+                             QKeySequence::Underline);
+    a.strike = makeAction(QStringLiteral("strike"), tr("删除线"), editorIcon(EditorIcon::Strike));
     for (QAction* toggle : {a.bold, a.italic, a.underline, a.strike})
         toggle->setCheckable(true);
     connect(a.bold, &QAction::triggered, this, &TForm3::toggleBold);
@@ -288,23 +293,25 @@ void TForm3::buildActions()
     connect(a.underline, &QAction::triggered, this, &TForm3::toggleUnderline);
     connect(a.strike, &QAction::triggered, this, &TForm3::toggleStrike);
 
-    a.textColour =
-        makeAction(QStringLiteral("文字颜色"), editorIcon(EditorIcon::TextColour, defaultTextColour()));
-    a.textBackground =
-        makeAction(QStringLiteral("文字背景色"), editorIcon(EditorIcon::TextBackground, Qt::black));
-    a.paragraphBackground =
-        makeAction(QStringLiteral("段落背景色"), editorIcon(EditorIcon::ParagraphBackground, Qt::black));
-    a.documentBackground =
-        makeAction(QStringLiteral("文档背景色"), editorIcon(EditorIcon::DocumentBackground, Qt::black));
+    a.textColour = makeAction(QStringLiteral("textColour"), tr("文字颜色"),
+                              editorIcon(EditorIcon::TextColour, defaultTextColour()));
+    a.textBackground = makeAction(QStringLiteral("textBackground"), tr("文字背景色"),
+                                  editorIcon(EditorIcon::TextBackground, Qt::black));
+    a.paragraphBackground = makeAction(QStringLiteral("paragraphBackground"), tr("段落背景色"),
+                                       editorIcon(EditorIcon::ParagraphBackground, Qt::black));
+    a.documentBackground = makeAction(QStringLiteral("documentBackground"), tr("文档背景色"),
+                                      editorIcon(EditorIcon::DocumentBackground, Qt::black));
     connect(a.textColour, &QAction::triggered, this, &TForm3::chooseTextColour);
     connect(a.textBackground, &QAction::triggered, this, &TForm3::chooseTextBackground);
     connect(a.paragraphBackground, &QAction::triggered, this, &TForm3::chooseParagraphBackground);
     connect(a.documentBackground, &QAction::triggered, this, &TForm3::chooseDocumentBackground);
 
-    a.alignLeft = makeAction(QStringLiteral("左对齐"), editorIcon(EditorIcon::AlignLeft));
-    a.alignCenter = makeAction(QStringLiteral("居中"), editorIcon(EditorIcon::AlignCenter));
-    a.alignRight = makeAction(QStringLiteral("右对齐"), editorIcon(EditorIcon::AlignRight));
-    a.alignJustify = makeAction(QStringLiteral("两端对齐"), editorIcon(EditorIcon::AlignJustify));
+    a.alignLeft = makeAction(QStringLiteral("alignLeft"), tr("左对齐"), editorIcon(EditorIcon::AlignLeft));
+    a.alignCenter =
+        makeAction(QStringLiteral("alignCenter"), tr("居中"), editorIcon(EditorIcon::AlignCenter));
+    a.alignRight = makeAction(QStringLiteral("alignRight"), tr("右对齐"), editorIcon(EditorIcon::AlignRight));
+    a.alignJustify =
+        makeAction(QStringLiteral("alignJustify"), tr("两端对齐"), editorIcon(EditorIcon::AlignJustify));
     auto* alignGroup = new QActionGroup(this);
     for (QAction* align : {a.alignLeft, a.alignCenter, a.alignRight, a.alignJustify}) {
         align->setCheckable(true);
@@ -318,30 +325,39 @@ void TForm3::buildActions()
             [this] { setAlignment(Qt::AlignRight | Qt::AlignAbsolute); });
     connect(a.alignJustify, &QAction::triggered, this, [this] { setAlignment(Qt::AlignJustify); });
 
-    a.indentMore = makeAction(QStringLiteral("增加缩进"), editorIcon(EditorIcon::IndentMore));
-    a.indentLess = makeAction(QStringLiteral("减少缩进"), editorIcon(EditorIcon::IndentLess));
-    a.bullets = makeAction(QStringLiteral("项目符号"), editorIcon(EditorIcon::Bullets));
-    a.numbering = makeAction(QStringLiteral("编号"), editorIcon(EditorIcon::Numbering));
+    a.indentMore =
+        makeAction(QStringLiteral("indentMore"), tr("增加缩进"), editorIcon(EditorIcon::IndentMore));
+    a.indentLess =
+        makeAction(QStringLiteral("indentLess"), tr("减少缩进"), editorIcon(EditorIcon::IndentLess));
+    a.bullets = makeAction(QStringLiteral("bullets"), tr("项目符号"), editorIcon(EditorIcon::Bullets));
+    a.numbering = makeAction(QStringLiteral("numbering"), tr("编号"), editorIcon(EditorIcon::Numbering));
     connect(a.indentMore, &QAction::triggered, this, [this] { changeIndent(1); });
     connect(a.indentLess, &QAction::triggered, this, [this] { changeIndent(-1); });
     connect(a.bullets, &QAction::triggered, this, [this] { toggleList(false); });
     connect(a.numbering, &QAction::triggered, this, [this] { toggleList(true); });
 
-    a.picture = makeAction(QStringLiteral("插入图片"), editorIcon(EditorIcon::Picture));
-    a.table = makeAction(QStringLiteral("插入表格"), editorIcon(EditorIcon::Table));
+    a.picture = makeAction(QStringLiteral("picture"), tr("插入图片"), editorIcon(EditorIcon::Picture));
+    a.table = makeAction(QStringLiteral("table"), tr("插入表格"), editorIcon(EditorIcon::Table));
     connect(a.picture, &QAction::triggered, this, &TForm3::insertPicture);
     connect(a.table, &QAction::triggered, this, &TForm3::ToolButton64Click);
 
-    a.rowAbove = makeAction(QStringLiteral("在上方插入行"), editorIcon(EditorIcon::RowAbove));
-    a.rowBelow = makeAction(QStringLiteral("在下方插入行"), editorIcon(EditorIcon::RowBelow));
-    a.columnLeft = makeAction(QStringLiteral("在左侧插入列"), editorIcon(EditorIcon::ColumnLeft));
-    a.columnRight = makeAction(QStringLiteral("在右侧插入列"), editorIcon(EditorIcon::ColumnRight));
-    a.deleteRow = makeAction(QStringLiteral("删除行"), editorIcon(EditorIcon::DeleteRow));
-    a.deleteColumn = makeAction(QStringLiteral("删除列"), editorIcon(EditorIcon::DeleteColumn));
-    a.mergeCells = makeAction(QStringLiteral("合并单元格"), editorIcon(EditorIcon::MergeCells));
-    a.splitCell = makeAction(QStringLiteral("拆分单元格"), editorIcon(EditorIcon::SplitCell));
-    a.cellColour = makeAction(QStringLiteral("单元格颜色"), editorIcon(EditorIcon::CellColour, Qt::black));
-    a.borderColour = makeAction(QStringLiteral("表格边框颜色"), editorIcon(EditorIcon::Table));
+    a.rowAbove = makeAction(QStringLiteral("rowAbove"), tr("在上方插入行"), editorIcon(EditorIcon::RowAbove));
+    a.rowBelow = makeAction(QStringLiteral("rowBelow"), tr("在下方插入行"), editorIcon(EditorIcon::RowBelow));
+    a.columnLeft =
+        makeAction(QStringLiteral("columnLeft"), tr("在左侧插入列"), editorIcon(EditorIcon::ColumnLeft));
+    a.columnRight =
+        makeAction(QStringLiteral("columnRight"), tr("在右侧插入列"), editorIcon(EditorIcon::ColumnRight));
+    a.deleteRow = makeAction(QStringLiteral("deleteRow"), tr("删除行"), editorIcon(EditorIcon::DeleteRow));
+    a.deleteColumn =
+        makeAction(QStringLiteral("deleteColumn"), tr("删除列"), editorIcon(EditorIcon::DeleteColumn));
+    a.mergeCells =
+        makeAction(QStringLiteral("mergeCells"), tr("合并单元格"), editorIcon(EditorIcon::MergeCells));
+    a.splitCell =
+        makeAction(QStringLiteral("splitCell"), tr("拆分单元格"), editorIcon(EditorIcon::SplitCell));
+    a.cellColour = makeAction(QStringLiteral("cellColour"), tr("单元格颜色"),
+                              editorIcon(EditorIcon::CellColour, Qt::black));
+    a.borderColour =
+        makeAction(QStringLiteral("borderColour"), tr("表格边框颜色"), editorIcon(EditorIcon::Table));
     auto onTable = [this](auto command) {
         return [this, command] {
             command(m_edit->textCursor());
@@ -366,14 +382,14 @@ void TForm3::buildActions()
     connect(a.cellColour, &QAction::triggered, this, &TForm3::chooseCellColour);
     connect(a.borderColour, &QAction::triggered, this, [this] {
         const std::optional<QColor> colour =
-            m_prompts->chooseColour(this, QColor(255, 0, 0), QStringLiteral("表格边框颜色"));
+            m_prompts->chooseColour(this, QColor(255, 0, 0), tr("表格边框颜色"));
         if (colour)
             setTableBorderColour(m_edit->textCursor(), *colour);
     });
 
-    a.preview =
-        makeAction(QStringLiteral("阅览编辑"), editorIcon(EditorIcon::Preview), QKeySequence(Qt::Key_F5));
-    a.close = makeAction(QStringLiteral("关闭编辑"), editorIcon(EditorIcon::Close));
+    a.preview = makeAction(QStringLiteral("preview"), tr("阅览编辑"), editorIcon(EditorIcon::Preview),
+                           QKeySequence(Qt::Key_F5));
+    a.close = makeAction(QStringLiteral("close"), tr("关闭编辑"), editorIcon(EditorIcon::Close));
     connect(a.preview, &QAction::triggered, this, &TForm3::yuelan);
     connect(a.close, &QAction::triggered, this, &TForm3::close);
 }
@@ -381,22 +397,22 @@ void TForm3::buildActions()
 void TForm3::buildMenus()
 {
     const Actions& a = *m_actions;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
+    QMenu* file = menuBar()->addMenu(tr("文件"));
     file->addActions({a.newFile, a.openFile, a.saveFile, a.saveAs});
     file->addSeparator();
     file->addAction(a.exit);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑"));
+    QMenu* edit = menuBar()->addMenu(tr("编辑"));
     edit->addActions({a.undo, a.redo});
     edit->addSeparator();
     edit->addActions({a.cut, a.copy, a.paste, a.selectAll});
     edit->addSeparator();
     edit->addAction(a.find);
 
-    QMenu* insert = menuBar()->addMenu(QStringLiteral("插入"));
+    QMenu* insert = menuBar()->addMenu(tr("插入"));
     insert->addActions({a.picture, a.table});
 
-    QMenu* format = menuBar()->addMenu(QStringLiteral("格式"));
+    QMenu* format = menuBar()->addMenu(tr("格式"));
     format->addActions({a.bold, a.italic, a.underline, a.strike});
     format->addSeparator();
     format->addActions({a.textColour, a.textBackground, a.paragraphBackground, a.documentBackground});
@@ -405,7 +421,7 @@ void TForm3::buildMenus()
     format->addSeparator();
     format->addActions({a.indentMore, a.indentLess, a.bullets, a.numbering});
 
-    QMenu* table = menuBar()->addMenu(QStringLiteral("表格"));
+    QMenu* table = menuBar()->addMenu(tr("表格"));
     table->addAction(a.table);
     table->addSeparator();
     table->addActions({a.rowAbove, a.rowBelow, a.columnLeft, a.columnRight});
@@ -416,9 +432,9 @@ void TForm3::buildMenus()
     table->addSeparator();
     table->addActions({a.cellColour, a.borderColour});
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("阅览"));
+    QMenu* view = menuBar()->addMenu(tr("阅览"));
     view->addAction(a.preview);
-    view->addMenu(m_preview->zoomMenu())->setText(QStringLiteral("放大阅览"));
+    view->addMenu(m_preview->zoomMenu())->setText(tr("放大阅览"));
     view->addSeparator();
     view->addAction(a.close);
 }
@@ -426,7 +442,7 @@ void TForm3::buildMenus()
 void TForm3::buildToolBars()
 {
     const Actions& a = *m_actions;
-    QToolBar* main = addToolBar(QStringLiteral("常用"));
+    QToolBar* main = addToolBar(tr("常用"));
     main->setObjectName(QStringLiteral("mainToolBar"));
     main->addActions({a.newFile, a.openFile, a.saveFile});
     main->addSeparator();
@@ -443,13 +459,13 @@ void TForm3::buildToolBars()
     auto* spacer = new QWidget(main);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     main->addWidget(spacer);
-    auto* commands = addToolBar(QStringLiteral("阅览"));
+    auto* commands = addToolBar(tr("阅览"));
     commands->setObjectName(QStringLiteral("previewToolBar"));
     commands->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     commands->addActions({a.preview, a.close});
 
     addToolBarBreak();
-    QToolBar* format = addToolBar(QStringLiteral("格式"));
+    QToolBar* format = addToolBar(tr("格式"));
     format->setObjectName(QStringLiteral("formatToolBar"));
     format->addWidget(m_fontName);
     format->addWidget(m_fontSize);
@@ -462,9 +478,9 @@ void TForm3::buildToolBars()
     format->addSeparator();
     format->addActions({a.indentMore, a.indentLess, a.bullets, a.numbering});
     format->addSeparator();
-    format->addWidget(new QLabel(QStringLiteral(" 行距 "), format));
+    format->addWidget(new QLabel(tr(" 行距 "), format));
     format->addWidget(m_lineSpacing);
-    format->addWidget(new QLabel(QStringLiteral(" 下移 "), format));
+    format->addWidget(new QLabel(tr(" 下移 "), format));
     format->addWidget(m_topMargin);
 
     for (QToolBar* bar : {main, commands, format}) {
@@ -535,14 +551,9 @@ void TForm3::updateFormatActions(const QTextCharFormat& format)
     updateUndoActions();
 }
 
-QAction* TForm3::findAction(const QString& text) const
+QAction* TForm3::findAction(const QString& name) const
 {
-    const QList<QAction*> actions = findChildren<QAction*>();
-    for (QAction* action : actions) {
-        if (action->text() == text)
-            return action;
-    }
-    return nullptr;
+    return findChild<QAction*>(name);
 }
 
 } // namespace dotsign

@@ -32,27 +32,27 @@ int replaceAllInDocument(QTextDocument* doc, const QString& text, const QString&
 
 FindReplaceDialog::FindReplaceDialog(QTextEdit* editor, QWidget* parent) : QDialog(parent), m_editor(editor)
 {
-    setWindowTitle(QStringLiteral("查找和替换"));
+    setWindowTitle(tr("查找和替换"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     m_find = new QLineEdit(this);
     m_replace = new QLineEdit(this);
-    form->addRow(QStringLiteral("查找内容(&N):"), m_find);
-    form->addRow(QStringLiteral("替换为(&P):"), m_replace);
+    form->addRow(tr("查找内容(&N):"), m_find);
+    form->addRow(tr("替换为(&P):"), m_replace);
     layout->addLayout(form);
-    m_caseSensitive = new QCheckBox(QStringLiteral("区分大小写(&C)"), this);
-    m_wholeWords = new QCheckBox(QStringLiteral("全字匹配(&W)"), this);
+    m_caseSensitive = new QCheckBox(tr("区分大小写(&C)"), this);
+    m_wholeWords = new QCheckBox(tr("全字匹配(&W)"), this);
     layout->addWidget(m_caseSensitive);
     layout->addWidget(m_wholeWords);
     m_result = new QLabel(this);
     layout->addWidget(m_result);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* next = buttons->addButton(QStringLiteral("查找下一个(&F)"), QDialogButtonBox::ActionRole);
-    QPushButton* replace = buttons->addButton(QStringLiteral("替换(&R)"), QDialogButtonBox::ActionRole);
-    QPushButton* all = buttons->addButton(QStringLiteral("全部替换(&A)"), QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
+    QPushButton* next = buttons->addButton(tr("查找下一个(&F)"), QDialogButtonBox::ActionRole);
+    QPushButton* replace = buttons->addButton(tr("替换(&R)"), QDialogButtonBox::ActionRole);
+    QPushButton* all = buttons->addButton(tr("全部替换(&A)"), QDialogButtonBox::ActionRole);
+    buttons->addButton(tr("关闭"), QDialogButtonBox::RejectRole);
     next->setDefault(true);
     connect(next, &QPushButton::clicked, this, &FindReplaceDialog::findNext);
     connect(replace, &QPushButton::clicked, this, &FindReplaceDialog::replaceCurrent);
@@ -96,7 +96,7 @@ bool FindReplaceDialog::findNext()
     if (found.isNull())
         found = doc->find(text, 0, flags());
     if (found.isNull()) {
-        m_result->setText(QStringLiteral("找不到“%1”。").arg(text));
+        m_result->setText(tr("找不到“%1”。").arg(text));
         return false;
     }
     m_editor->setTextCursor(found);
@@ -124,7 +124,7 @@ bool FindReplaceDialog::replaceCurrent()
 int FindReplaceDialog::replaceAll()
 {
     const int count = replaceAllInDocument(m_editor->document(), m_find->text(), m_replace->text(), flags());
-    m_result->setText(QStringLiteral("已替换 %1 处。").arg(count));
+    m_result->setText(tr("已替换 %1 处。").arg(count));
     return count;
 }
 

@@ -23,11 +23,12 @@ int zoomFactorForEntry(int entry)
 
 PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent), m_menu(new QMenu(this))
 {
-    setToolTip(QStringLiteral("如果分区放大阅览的蓝线压着字，请调节行距，字体大小，或分区大小"));
+    setToolTip(tr("如果分区放大阅览的蓝线压着字，请调节行距，字体大小，或分区大小"));
     for (int entry = 1; entry <= kZoomEntries; ++entry) {
         if (entry > 1)
             m_menu->addSeparator();
-        QAction* action = m_menu->addAction(QStringLiteral("放大%1倍").arg(entry));
+        QAction* action = m_menu->addAction(tr("放大%1倍").arg(entry));
+        action->setObjectName(QStringLiteral("zoom%1").arg(entry));
         connect(action, &QAction::triggered, this, [this, entry] { emit zoomChosen(entry); });
     }
     updateSize();

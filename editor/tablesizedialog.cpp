@@ -28,15 +28,15 @@ QSpinBox* makeSpinBox(int low, int high, int value, const QString& tip, QWidget*
 
 TF_TABLE_SIZE::TF_TABLE_SIZE(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("插入表格"));
+    setWindowTitle(tr("插入表格"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSizeGroup());
     layout->addWidget(buildWidthGroup());
     layout->addWidget(buildColourGroup());
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("确定(&O)"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消(&C)"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(tr("确定(&O)"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("取消(&C)"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &TF_TABLE_SIZE::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TF_TABLE_SIZE::reject);
@@ -46,35 +46,35 @@ TF_TABLE_SIZE::TF_TABLE_SIZE(QWidget* parent) : QDialog(parent)
 
 QWidget* TF_TABLE_SIZE::buildSizeGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("表格大小"), this);
+    auto* group = new QGroupBox(tr("表格大小"), this);
     auto* form = new QFormLayout(group);
-    m_rows = makeSpinBox(1, kMaxTableRows, 2, QStringLiteral("表格的行数"), group);
-    m_columns = makeSpinBox(1, kMaxTableColumns, 2, QStringLiteral("表格的列数"), group);
-    form->addRow(QStringLiteral("行数(&R):"), m_rows);
-    form->addRow(QStringLiteral("列数(&C):"), m_columns);
+    m_rows = makeSpinBox(1, kMaxTableRows, 2, tr("表格的行数"), group);
+    m_columns = makeSpinBox(1, kMaxTableColumns, 2, tr("表格的列数"), group);
+    form->addRow(tr("行数(&R):"), m_rows);
+    form->addRow(tr("列数(&C):"), m_columns);
     return group;
 }
 
 QWidget* TF_TABLE_SIZE::buildWidthGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("表格边框宽度"), this);
+    auto* group = new QGroupBox(tr("表格边框宽度"), this);
     auto* form = new QFormLayout(group);
-    m_outerWidth = makeSpinBox(0, kMaxTableBorder, 1, QStringLiteral("表格外框线的宽度（点）"), group);
-    m_innerWidth = makeSpinBox(0, kMaxTableBorder, 1, QStringLiteral("单元格框线的宽度（点）"), group);
-    form->addRow(QStringLiteral("外边框"), m_outerWidth);
-    form->addRow(QStringLiteral("内边框"), m_innerWidth);
+    m_outerWidth = makeSpinBox(0, kMaxTableBorder, 1, tr("表格外框线的宽度（点）"), group);
+    m_innerWidth = makeSpinBox(0, kMaxTableBorder, 1, tr("单元格框线的宽度（点）"), group);
+    form->addRow(tr("外边框"), m_outerWidth);
+    form->addRow(tr("内边框"), m_innerWidth);
     return group;
 }
 
 QWidget* TF_TABLE_SIZE::buildColourGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("表格边框颜色"), this);
+    auto* group = new QGroupBox(tr("表格边框颜色"), this);
     auto* form = new QFormLayout(group);
     m_outerSwatch = new QToolButton(group);
     m_innerSwatch = new QToolButton(group);
     for (QToolButton* swatch : {m_outerSwatch, m_innerSwatch}) {
         swatch->setIconSize(QSize(48, 16));
-        swatch->setToolTip(QStringLiteral("单击选择颜色"));
+        swatch->setToolTip(tr("单击选择颜色"));
     }
     paintSwatch(m_outerSwatch, m_outerColour);
     paintSwatch(m_innerSwatch, m_innerColour);
@@ -82,14 +82,14 @@ QWidget* TF_TABLE_SIZE::buildColourGroup()
             [this] { chooseColour(m_outerSwatch, &m_outerColour); });
     connect(m_innerSwatch, &QToolButton::clicked, this,
             [this] { chooseColour(m_innerSwatch, &m_innerColour); });
-    form->addRow(QStringLiteral("外边框"), m_outerSwatch);
-    form->addRow(QStringLiteral("内边框"), m_innerSwatch);
+    form->addRow(tr("外边框"), m_outerSwatch);
+    form->addRow(tr("内边框"), m_innerSwatch);
     return group;
 }
 
 void TF_TABLE_SIZE::chooseColour(QToolButton* swatch, QColor* colour)
 {
-    const QColor chosen = QColorDialog::getColor(*colour, this, QStringLiteral("边框颜色"));
+    const QColor chosen = QColorDialog::getColor(*colour, this, tr("边框颜色"));
     if (!chosen.isValid())
         return;
     *colour = chosen;

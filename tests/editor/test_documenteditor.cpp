@@ -264,12 +264,12 @@ TEST_F(EditorTest, DocumentOpenedFromAnotherFolderIsSavedIntoTheProjectFolder)
     TForm3* window = openEditor();
     prompts.openChoice = FileChoice{outside, 1};
 
-    window->findAction(QStringLiteral("打开文件"))->trigger();
+    window->findAction(QStringLiteral("openFile"))->trigger();
     EXPECT_EQ(window->richDocument().document()->toPlainText(), QStringLiteral("今日特价"));
     EXPECT_EQ(window->statusText(EditorPanelPath), outside);
     EXPECT_TRUE(window->isModified()) << "closing must offer to link it to the zone";
 
-    window->findAction(QStringLiteral("保存文件"))->trigger();
+    window->findAction(QStringLiteral("saveFile"))->trigger();
 
     EXPECT_EQ(plainTextOf(projectPath(QStringLiteral("menu.kvf"))), QStringLiteral("今日特价"));
     EXPECT_EQ(zone().zoneFile, QStringLiteral("menu.kvf"));
@@ -286,7 +286,7 @@ TEST_F(EditorTest, SaveWritesTheZoneBitmapWithoutPageLines)
     const QString bitmap = ZoneBitmapPath(state, 1, 1);
     ASSERT_TRUE(QFile::remove(bitmap));
 
-    window->findAction(QStringLiteral("保存文件"))->trigger();
+    window->findAction(QStringLiteral("saveFile"))->trigger();
 
     EXPECT_EQ(window->bitmapPath(), bitmap);
     EXPECT_TRUE(bitmap.endsWith(QStringLiteral("/ExtFile/0-0-1.bmp")));
@@ -328,14 +328,14 @@ TEST_F(EditorTest, NewAndOpenAskFirstAndStopOnCancel)
     typeText(window, QStringLiteral("unsaved"));
 
     prompts.answers = {QMessageBox::Cancel};
-    window->findAction(QStringLiteral("新建文件"))->trigger();
+    window->findAction(QStringLiteral("newFile"))->trigger();
     EXPECT_EQ(window->richDocument().document()->toPlainText(), QStringLiteral("unsaved"));
     prompts.answers = {QMessageBox::Cancel};
-    window->findAction(QStringLiteral("打开文件"))->trigger();
+    window->findAction(QStringLiteral("openFile"))->trigger();
     EXPECT_EQ(prompts.openDialogs, 0);
 
     prompts.answers = {QMessageBox::No};
-    window->findAction(QStringLiteral("新建文件"))->trigger();
+    window->findAction(QStringLiteral("newFile"))->trigger();
     EXPECT_TRUE(window->richDocument().document()->toPlainText().isEmpty());
     EXPECT_TRUE(window->documentPath().isEmpty());
     EXPECT_FALSE(window->isModified());
@@ -357,6 +357,7 @@ TEST_F(EditorTest, UnreadableDocumentIsReported)
 struct ZoomCase
 {
     QString entry;
+    QString caption;
     int factor;
 };
 
@@ -370,16 +371,33 @@ TEST_P(PreviewZoom, EntryScalesThePreview)
     makeDocumentOfHeight(40);
     QAction* entry = window->findAction(GetParam().entry);
     ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), GetParam().caption);
     entry->trigger();
     EXPECT_EQ(window->previewPicture()->size(), QSize(64, 48) * GetParam().factor);
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, PreviewZoom,
-                         ::testing::Values(ZoomCase{QStringLiteral("放大1倍"), 1},
-                                           ZoomCase{QStringLiteral("放大2倍"), 3},
-                                           ZoomCase{QStringLiteral("放大3倍"), 4},
-                                           ZoomCase{QStringLiteral("放大4倍"), 5},
-                                           ZoomCase{QStringLiteral("放大5倍"), 6}));
+                         ::testing::Values(ZoomCase{QStringLiteral("zoom1"), QStringLiteral("放大1倍"), 1},
+                                           ZoomCase{QStringLiteral("zoom2"), QStringLiteral("放大2倍"), 3},
+                                           ZoomCase{QStringLiteral("zoom3"), QStringLiteral("放大3倍"), 4},
+                                           ZoomCase{QStringLiteral("zoom4"), QStringLiteral("放大4倍"), 5},
+                                           ZoomCase{QStringLiteral("zoom5"), QStringLiteral("放大5倍"), 6}));
+
+// Commands are found by object name, which stays the same in every interface
+// language; two commands sharing a name would make the lookup pick either.
+TEST_F(EditorTest, EveryNamedCommandHasANameOfItsOwn)
+{
+    TForm3* window = openEditor();
+    QStringList names;
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        if (action->objectName().isEmpty())
+            continue;
+        EXPECT_FALSE(names.contains(action->objectName())) << action->objectName().toStdString();
+        names.append(action->objectName());
+    }
+    EXPECT_EQ(window->findAction(QStringLiteral("saveFile"))->text(), QStringLiteral("保存文件"));
+    EXPECT_EQ(window->findAction(QStringLiteral("保存文件")), nullptr);
+}
 
 TEST_F(EditorTest, PreviewOfAZoneWithoutHeightStillShowsTheDocument)
 {

@@ -172,7 +172,7 @@ TEST_F(EditorTest, InsertTableUsesTheDialogValues)
         return true;
     };
 
-    window->findAction(QStringLiteral("插入表格"))->trigger();
+    window->findAction(QStringLiteral("table"))->trigger();
 
     QTextTable* table = window->textEdit()->textCursor().currentTable();
     ASSERT_NE(table, nullptr);
@@ -254,7 +254,7 @@ TEST_F(EditorTest, PictureIsScaledToTheZoneWidthAndTravelsInTheDocument)
     ASSERT_TRUE(picture.save(path));
     prompts.openChoice = FileChoice{path, 1};
 
-    window->findAction(QStringLiteral("插入图片"))->trigger();
+    window->findAction(QStringLiteral("picture"))->trigger();
     ASSERT_TRUE(window->Save());
 
     RichDocument reloaded;
@@ -274,10 +274,10 @@ TEST_F(EditorTest, CharacterAndParagraphCommands)
     TForm3* window = openEditor();
     selectSecondWord(window);
     prompts.colour = QColor(0, 255, 0);
-    window->findAction(QStringLiteral("粗体"))->trigger();
-    window->findAction(QStringLiteral("文字颜色"))->trigger();
-    window->findAction(QStringLiteral("居中"))->trigger();
-    window->findAction(QStringLiteral("项目符号"))->trigger();
+    window->findAction(QStringLiteral("bold"))->trigger();
+    window->findAction(QStringLiteral("textColour"))->trigger();
+    window->findAction(QStringLiteral("alignCenter"))->trigger();
+    window->findAction(QStringLiteral("bullets"))->trigger();
 
     const QTextCharFormat format = formatAt(window, 6);
     EXPECT_EQ(format.fontWeight(), QFont::Bold);
@@ -286,10 +286,10 @@ TEST_F(EditorTest, CharacterAndParagraphCommands)
     EXPECT_TRUE(block.blockFormat().alignment() & Qt::AlignHCenter);
     ASSERT_NE(block.textList(), nullptr);
 
-    window->findAction(QStringLiteral("项目符号"))->trigger();
+    window->findAction(QStringLiteral("bullets"))->trigger();
     EXPECT_EQ(window->richDocument().document()->firstBlock().textList(), nullptr);
 
-    window->findAction(QStringLiteral("撤销"))->trigger();
+    window->findAction(QStringLiteral("undo"))->trigger();
     EXPECT_NE(window->richDocument().document()->firstBlock().textList(), nullptr);
 }
 

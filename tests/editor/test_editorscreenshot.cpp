@@ -89,8 +89,8 @@ TEST_F(EditorTest, MixedDocumentShowsInThePreview)
     TForm3* window = openEditor();
     window->setStatusText(EditorPanelZoneSize, QStringLiteral("分区大小:96*32"));
     writeSampleDocument(window);
-    window->findAction(QStringLiteral("保存文件"))->trigger();
-    window->findAction(QStringLiteral("放大3倍"))->trigger();
+    window->findAction(QStringLiteral("saveFile"))->trigger();
+    window->findAction(QStringLiteral("zoom3"))->trigger();
 
     const QImage preview = window->previewImage();
     EXPECT_EQ(preview.width(), 96);
