@@ -15,7 +15,7 @@ FUZZ_SECONDS ?= 60
 
 PKG_BUILD ?= build-pkg
 
-.PHONY: all deps configure build run test bench fuzz package screenshots clean format
+.PHONY: all deps configure build run test bench fuzz package package-test screenshots translations clean format
 
 all: build
 
@@ -40,6 +40,12 @@ test: deps $(TEST_BUILD)/build.ninja
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+	@if [ "$$CI" = true ]; then $(MAKE) --no-print-directory package-test; fi
+
+# Builds the Debian package, installs it with apt, starts the installed
+# application and exports with the installed CLI (run by `make test` when CI=true).
+package-test: package
+	bash tests/package/install_test.sh $(PKG_BUILD)
 
 $(BENCH_BUILD)/build.ninja:
 	cmake -S . -B $(BENCH_BUILD) $(GENERATOR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Release -DDOTSIGN_BENCH=ON -DDOTSIGN_TESTS=OFF
@@ -70,6 +76,11 @@ package: deps $(PKG_BUILD)/build.ninja
 # The manual's pictures (docs/manual/*.png), taken from the real windows on a virtual screen.
 screenshots: build
 	bash scripts/screenshots.sh $(BUILD)
+
+# Refreshes translations/dotsign_en.ts from the sources (new texts appear as unfinished).
+translations: deps
+	/usr/lib/qt6/bin/lupdate -I . -no-obsolete -locations none -source-language zh_CN -target-language en \
+	  app editor project render link usbdisk sim -ts translations/dotsign_en.ts
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -18,9 +18,9 @@ esc() { sed -e 's/\\/\\e/g' -e 's/^\./\\\&./' -e "s/^'/\\\\\&'/"; }
   "$cli" --help | sed -n 's/^  \([a-z-]*\).*/\1/p' | while read -r cmd; do
     [ -n "$cmd" ] || continue
     echo ".SS $cmd"
-    echo ".nf"
-    "$cli" "$cmd" --help | esc
-    echo ".fi"
+    # The usage line as it stands, the description as filled paragraphs.
+    "$cli" "$cmd" --help | esc |
+      awk 'NR == 1 { print ".nf"; print; print ".fi"; next } /^$/ { print ".PP"; next } { print }'
   done
   echo ".SH EXIT STATUS"
   echo "0 on success; non-zero with a one-line message on standard error otherwise."
@@ -32,14 +32,17 @@ esc() { sed -e 's/\\/\\e/g' -e 's/^\./\\\&./' -e "s/^'/\\\\\&'/"; }
   echo "dotsign \\- compose LED message sign programs and load them into the controller card"
   echo ".SH SYNOPSIS"
   echo ".B dotsign"
-  echo "[\\-\\-version] [\\-\\-help]"
+  echo "[\\-\\-language zh|en] [\\-\\-version] [\\-\\-help]"
   echo ".SH DESCRIPTION"
   echo ".nf"
-  "$app" --help 2>/dev/null | esc || true
+  "$app" --help | sed -e "s|$app|dotsign|" | esc
   echo ".fi"
   echo ".SH FILES"
   echo "Project/Project.kvp beside the executable when that folder is writable, otherwise"
-  echo "~/.local/share/DotSign/Project/Project.kvp."
+  echo "~/.local/share/DotSign/Project/Project.kvp. The first start copies a sample project there."
   echo ".SH SEE ALSO"
   echo "dotsign-cli(1)"
 } > "$out/dotsign.1"
+
+# Manual pages are installed compressed; -n keeps the package reproducible.
+gzip -9nf "$out/dotsign.1" "$out/dotsign-cli.1"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-tools-dev qt6-tools-dev-tools
-  qt6-l10n-tools qt6-image-formats-plugins libqt6svg6
+  qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins libqt6svg6
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
