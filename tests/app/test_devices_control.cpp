@@ -11,8 +11,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimeEdit>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace dotsign;
@@ -21,6 +23,26 @@ using namespace dotsign::test;
 namespace {
 
 const QString kNoReply = QString::fromUtf8(kNoReplyMessage);
+
+// The main window's texts in a made-up second language: every caption and
+// hint gets a prefix, and the later-release note its own wording and brackets.
+class MainWindowInEnglish : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        const QByteArray c(context);
+        const QString text = QString::fromUtf8(source);
+        if (c == "dotsign::TMAINForm" && text == QStringLiteral("此功能将在后续版本中提供"))
+            return QStringLiteral("Coming in a later release");
+        if (c == "dotsign::TMAINForm" && text == QStringLiteral("%1（%2）"))
+            return QStringLiteral("%1 (%2)");
+        if (c == "MainWindowCommands")
+            return QStringLiteral("EN:") + text;
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 QDateTime at(int y, int mo, int d, int h, int mi, int s)
 {
@@ -178,4 +200,28 @@ TEST(DeviceControl, FlowingBorderDialogKeepsItsBoxBetweenOpenings)
     rig.trigger("T_Border");
     EXPECT_TRUE(stillTicked);
     EXPECT_EQ(rig.card.border(), false);
+}
+
+// The main window shows device commands as coming later until the wiring
+// enables them; the wiring then gives back each command's own hint, in
+// whichever language the window wrote it.
+TEST(DeviceControl, WiredCommandsGetTheirOwnHintsBack)
+{
+    for (const bool english : {false, true}) {
+        MainWindowInEnglish translator;
+        if (english)
+            QCoreApplication::installTranslator(&translator);
+        {
+            DeviceRig rig;
+            TMAINForm& window = rig.open();
+            const QString prefix = english ? QStringLiteral("EN:") : QString();
+            const QAction* hardware = window.action(QStringLiteral("T_Hardware"));
+            EXPECT_EQ(hardware->toolTip(), prefix + QStringLiteral("显示屏硬件设置")) << english;
+            EXPECT_EQ(hardware->statusTip(), hardware->toolTip()) << english;
+            const QAction* border = window.action(QStringLiteral("T_Border")); // no hint of its own
+            EXPECT_EQ(border->toolTip(), prefix + QStringLiteral("流水边框")) << english;
+            EXPECT_TRUE(border->statusTip().isEmpty()) << english;
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
