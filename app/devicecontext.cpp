@@ -7,6 +7,7 @@
 #include "link/portsettings.h"
 #include "project/inifile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -91,9 +92,13 @@ DeviceContext::DeviceContext(ProjectState& s, Dialogs& d, LedPlanes* p)
       exchange(std::make_unique<Exchange>(*transport, link, s)), portNames(&portNamesWithVirtualSign),
       volumes(&mountedUsbVolumes), clock([] { return QDateTime::currentDateTime(); }),
       saveFileName(&nativeSaveFileName),
-      weekdayNames({QStringLiteral("星期日"), QStringLiteral("星期一"), QStringLiteral("星期二"),
-                    QStringLiteral("星期三"), QStringLiteral("星期四"), QStringLiteral("星期五"),
-                    QStringLiteral("星期六")})
+      weekdayNames({QCoreApplication::translate("DeviceContext", "星期日"),
+                    QCoreApplication::translate("DeviceContext", "星期一"),
+                    QCoreApplication::translate("DeviceContext", "星期二"),
+                    QCoreApplication::translate("DeviceContext", "星期三"),
+                    QCoreApplication::translate("DeviceContext", "星期四"),
+                    QCoreApplication::translate("DeviceContext", "星期五"),
+                    QCoreApplication::translate("DeviceContext", "星期六")})
 {}
 
 DeviceContext::~DeviceContext()

@@ -15,24 +15,18 @@
 
 namespace dotsign {
 
-namespace {
-
-const QString kNotFound = QStringLiteral("没有找到显示屏,请检查硬件和通讯线。");
-
-} // namespace
-
 TF_com::TF_com(DeviceContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TF_com"));
-    setWindowTitle(QStringLiteral("查找显示屏"));
+    setWindowTitle(tr("查找显示屏"));
     m_label = new QLabel(this);
     m_label->setMinimumWidth(320);
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
-    m_search = new QPushButton(QStringLiteral("自动查找"), this);
-    m_manual = new QPushButton(QStringLiteral("手动配置"), this);
-    m_close = new QPushButton(QStringLiteral("关闭"), this);
+    m_search = new QPushButton(tr("自动查找"), this);
+    m_manual = new QPushButton(tr("手动配置"), this);
+    m_close = new QPushButton(tr("关闭"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* b : {m_search, m_manual, m_close})
@@ -73,7 +67,7 @@ void TF_com::autoSearch()
         return;
     const QStringList ports = m_context.portNames();
     if (ports.isEmpty()) {
-        m_label->setText(QStringLiteral("电脑可能没有串口请检查后再操作。"));
+        m_label->setText(tr("电脑可能没有串口请检查后再操作。"));
         emit scanFinished(false);
         return;
     }
@@ -89,7 +83,7 @@ void TF_com::autoSearch()
         found = probe(ports, i);
     if (!found) {
         m_progress->setValue(100);
-        m_label->setText(kNotFound);
+        m_label->setText(tr("没有找到显示屏,请检查硬件和通讯线。"));
     }
     for (QPushButton* b : {m_search, m_manual, m_close})
         b->setEnabled(true);
@@ -109,14 +103,14 @@ bool TF_com::probe(const QStringList& ports, int i)
     // the port being tried.
     m_context.state.serial.portName = port;
     m_context.resolvePort();
-    m_label->setText(QStringLiteral("探测") + port + QStringLiteral("......"));
+    m_label->setText(tr("探测%1......").arg(port));
     if (m_context.transport->isOpen())
         return false;
     const ExchangeResult r = SendDiscoveryProbe(*m_context.exchange);
     if (r.portFailed || !r.acknowledged)
         return false;
     m_progress->setValue(100);
-    m_label->setText(QStringLiteral("已经找到显示屏在") + port);
+    m_label->setText(tr("已经找到显示屏在%1").arg(port));
     return true;
 }
 

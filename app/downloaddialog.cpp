@@ -20,9 +20,6 @@ namespace dotsign {
 
 namespace {
 
-const QString kNoPort = QStringLiteral("电脑可能没有串口请检查后再操作。");
-const QString kConfirm = QStringLiteral("请确定是否发送当前这些节目到显示屏内?\r\n发送按'Yes',不发送按'NO'.");
-
 QList<qint64> streamSizes(const ProjectState& state)
 {
     QList<qint64> sizes;
@@ -38,7 +35,7 @@ QList<qint64> streamSizes(const ProjectState& state)
 TFDown::TFDown(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TFDown"));
-    setWindowTitle(QStringLiteral("节目信息下载进度"));
+    setWindowTitle(tr("节目信息下载进度"));
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
@@ -46,7 +43,7 @@ TFDown::TFDown(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTo
     m_estimate = new QLabel(this);
     auto* status = new QStatusBar(this);
     status->setSizeGripEnabled(false);
-    m_program = new QLabel(QStringLiteral("正在下载节目1"), status);
+    m_program = new QLabel(tr("正在下载节目%1").arg(1), status);
     m_program->setFixedWidth(200);
     m_program->setAlignment(Qt::AlignCenter);
     m_percent = new QLabel(QStringLiteral("1%"), status);
@@ -54,7 +51,7 @@ TFDown::TFDown(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTo
     status->addWidget(m_program);
     status->addWidget(m_percent);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(QStringLiteral("完成进度"), this));
+    v->addWidget(new QLabel(tr("完成进度"), this));
     v->addWidget(m_bar);
     v->addWidget(m_estimate);
     v->addWidget(status);
@@ -79,7 +76,7 @@ void TFDown::programStarted(int program, qint64 totalBytes)
     if (program >= 1 && program <= m_streamBytes.size())
         m_streamBytes[program - 1] = totalBytes;
     m_current = program;
-    m_program->setText(QStringLiteral("正在下载节目%1").arg(program));
+    m_program->setText(tr("正在下载节目%1").arg(program));
     m_percent->clear();
     m_bar->setRange(0, static_cast<int>(std::clamp<qint64>(totalBytes, 0, INT_MAX)));
     m_bar->setValue(0);
@@ -97,7 +94,7 @@ void TFDown::progress(qint64 done, qint64 total)
 void TFDown::showEstimate(qint64 done)
 {
     const qint64 left = remainingSendMs(m_streamBytes, m_baudRate, m_classA, m_current, done);
-    m_estimate->setText(QStringLiteral("预计总时间：%1    剩余时间：%2")
+    m_estimate->setText(tr("预计总时间：%1    剩余时间：%2")
                             .arg(durationText(std::max(m_totalMs, left)), durationText(left)));
 }
 
@@ -105,7 +102,7 @@ void TBXItem7Click(DeviceContext& context, TMAINForm& window, TFDown& progress)
 {
     ProjectState& state = context.state;
     if (context.portNames().isEmpty()) {
-        context.dialogs.information(&window, kNoPort);
+        context.dialogs.information(&window, TFDown::tr("电脑可能没有串口请检查后再操作。"));
         return;
     }
     context.startCommand(ReplyToTarget);
@@ -116,7 +113,8 @@ void TBXItem7Click(DeviceContext& context, TMAINForm& window, TFDown& progress)
     }
     if (!confirmPreflight(context, window))
         return;
-    if (!context.dialogs.question(&window, kConfirm))
+    if (!context.dialogs.question(
+            &window, TFDown::tr("请确定是否发送当前这些节目到显示屏内?\r\n发送按'Yes',不发送按'NO'.")))
         return;
     if (!context.planes) {
         context.dialogs.error(&window, QString(), QString::fromUtf8(kSendFailedMessage));

@@ -21,9 +21,6 @@ namespace dotsign {
 
 namespace {
 
-const QString kErrorsQuestion =
-    QStringLiteral("节目中有错误，显示屏可能无法正确显示。\r\n仍然继续按'Yes',不继续按'NO'.");
-
 QString placeText(int value)
 {
     return value > 0 ? QString::number(value) : QStringLiteral("-");
@@ -35,12 +32,11 @@ FindingsDialog::FindingsDialog(const QList<Finding>& findings, QWidget* parent)
     : QDialog(parent), m_findings(findings)
 {
     setObjectName(QStringLiteral("FindingsDialog"));
-    setWindowTitle(QStringLiteral("发送前检查"));
-    auto* note = new QLabel(QStringLiteral("检查节目时发现以下问题（双击一行可转到该分区修改）："), this);
+    setWindowTitle(tr("发送前检查"));
+    auto* note = new QLabel(tr("检查节目时发现以下问题（双击一行可转到该分区修改）："), this);
     m_list = new QTreeWidget(this);
     m_list->setColumnCount(4);
-    m_list->setHeaderLabels(
-        {QStringLiteral("严重程度"), QStringLiteral("节目"), QStringLiteral("分区"), QStringLiteral("说明")});
+    m_list->setHeaderLabels({tr("严重程度"), tr("节目"), tr("分区"), tr("说明")});
     m_list->setRootIsDecorated(false);
     for (int i = 0; i < m_findings.size(); ++i) {
         const Finding& f = m_findings.at(i);
@@ -56,8 +52,8 @@ FindingsDialog::FindingsDialog(const QList<Finding>& findings, QWidget* parent)
     m_list->setMinimumSize(720, 220);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("继续"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("继续"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
     auto* v = new QVBoxLayout(this);
     v->addWidget(note);
     v->addWidget(m_list, 1);
@@ -103,7 +99,9 @@ bool confirmPreflight(DeviceContext& context, TMAINForm& window)
         return false;
     const bool errors = std::any_of(findings.begin(), findings.end(),
                                     [](const Finding& f) { return f.severity == Severity::Error; });
-    return !errors || context.dialogs.question(&window, kErrorsQuestion);
+    return !errors ||
+           context.dialogs.question(&window, FindingsDialog::tr("节目中有错误，显示屏可能无法正确显示。\r\n"
+                                                                "仍然继续按'Yes',不继续按'NO'."));
 }
 
 } // namespace dotsign

@@ -80,11 +80,11 @@ int cardClassIndex(const QString& cardModel)
 TF_SET1::TF_SET1(DeviceContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TF_SET1"));
-    setWindowTitle(QStringLiteral("硬件配置"));
+    setWindowTitle(tr("硬件配置"));
     m_pages = new QTabWidget(this);
-    m_pages->addTab(createSettingsPage(), QStringLiteral("参数设置"));
-    m_pages->addTab(createAccountPage(), QStringLiteral("用户密码修改"));
-    m_pages->addTab(createLinkPage(), QStringLiteral("通讯设置"));
+    m_pages->addTab(createSettingsPage(), tr("参数设置"));
+    m_pages->addTab(createAccountPage(), tr("用户密码修改"));
+    m_pages->addTab(createLinkPage(), tr("通讯设置"));
     auto* v = new QVBoxLayout(this);
     v->addWidget(m_pages);
     fillFromSettings();
@@ -94,55 +94,52 @@ TF_SET1::TF_SET1(DeviceContext& context, QWidget* parent) : QDialog(parent), m_c
 QWidget* TF_SET1::createSettingsPage()
 {
     auto* page = new QWidget(this);
-    QGroupBox* board =
-        radioGroup(QStringLiteral("单元板类型"),
-                   {QStringLiteral("08接口1/16扫F5,F3.75"), QStringLiteral("12接口P16,08接口背驱P10"),
-                    QStringLiteral("08接口(P10)"), QStringLiteral("12接口（P10）")},
-                   &m_unitBoard, page);
-    auto* refresh = new QGroupBox(QStringLiteral("屏刷新频率"), page);
+    QGroupBox* board = radioGroup(
+        tr("单元板类型"),
+        {tr("08接口1/16扫F5,F3.75"), tr("12接口P16,08接口背驱P10"), tr("08接口(P10)"), tr("12接口（P10）")},
+        &m_unitBoard, page);
+    auto* refresh = new QGroupBox(tr("屏刷新频率"), page);
     m_refresh = spinBox(20, 255, 5, refresh);
     auto* refreshRow = new QHBoxLayout(refresh);
     refreshRow->addWidget(m_refresh);
     refreshRow->addWidget(new QLabel(QStringLiteral("HZ"), refresh));
-    m_dataLogic = new QCheckBox(QStringLiteral("数据逻辑电平"), page);
-    m_oeLogic = new QCheckBox(QStringLiteral("OE逻辑电平"), page);
+    m_dataLogic = new QCheckBox(tr("数据逻辑电平"), page);
+    m_oeLogic = new QCheckBox(tr("OE逻辑电平"), page);
 
-    auto* size = new QGroupBox(QStringLiteral("LED显示屏大小尺寸设置"), page);
+    auto* size = new QGroupBox(tr("LED显示屏大小尺寸设置"), page);
     m_height = spinBox(16, 128, 8, size);
     m_width = spinBox(16, 2048, 16, size);
     auto* sizeGrid = new QGridLayout(size);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("显示屏高度"), size), 0, 0);
+    sizeGrid->addWidget(new QLabel(tr("显示屏高度"), size), 0, 0);
     sizeGrid->addWidget(m_height, 0, 1);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("显示屏宽度"), size), 1, 0);
+    sizeGrid->addWidget(new QLabel(tr("显示屏宽度"), size), 1, 0);
     sizeGrid->addWidget(m_width, 1, 1);
 
-    auto* colour = new QGroupBox(QStringLiteral("显示屏色彩设置"), page);
+    auto* colour = new QGroupBox(tr("显示屏色彩设置"), page);
     m_colourType = new QComboBox(colour);
-    m_colourType->addItems({QStringLiteral("单色"), QStringLiteral("双色"), QStringLiteral("全彩")});
+    m_colourType->addItems({tr("单色"), tr("双色"), tr("全彩")});
     m_grey = new QComboBox(colour);
-    m_grey->addItems({QStringLiteral("无灰度"), QStringLiteral("16等级灰度"), QStringLiteral("256等级灰度"),
-                      QStringLiteral("4096等级灰度"), QStringLiteral("65536等级灰度")});
+    m_grey->addItems(
+        {tr("无灰度"), tr("16等级灰度"), tr("256等级灰度"), tr("4096等级灰度"), tr("65536等级灰度")});
     auto* colourGrid = new QGridLayout(colour);
-    colourGrid->addWidget(new QLabel(QStringLiteral("类型"), colour), 0, 0);
+    colourGrid->addWidget(new QLabel(tr("类型"), colour), 0, 0);
     colourGrid->addWidget(m_colourType, 0, 1);
-    colourGrid->addWidget(new QLabel(QStringLiteral("灰度"), colour), 1, 0);
+    colourGrid->addWidget(new QLabel(tr("灰度"), colour), 1, 0);
     colourGrid->addWidget(m_grey, 1, 1);
     m_threshold = spinBox(10, 255, 1, page);
 
-    QGroupBox* card = radioGroup(QStringLiteral("卡的类型"),
-                                 {QStringLiteral("A类卡"), QStringLiteral("B类卡"), QStringLiteral("C类卡")},
-                                 &m_cardClass, page);
-    auto* address = new QGroupBox(QStringLiteral("卡地址"), page);
-    m_cardAddress = addressList(QStringLiteral("所有卡"), address);
+    QGroupBox* card = radioGroup(tr("卡的类型"), {tr("A类卡"), tr("B类卡"), tr("C类卡")}, &m_cardClass, page);
+    auto* address = new QGroupBox(tr("卡地址"), page);
+    m_cardAddress = addressList(tr("所有卡"), address);
     (new QHBoxLayout(address))->addWidget(m_cardAddress);
     address->hide(); // one card per line: it stays at "1"
-    m_usb = new QCheckBox(QStringLiteral("选择U盘传输带亮度调节，定时开关机及高级设置功能"), page);
+    m_usb = new QCheckBox(tr("选择U盘传输带亮度调节，定时开关机及高级设置功能"), page);
 
     auto* buttons = new QHBoxLayout;
-    m_read = button(QStringLiteral("读控制卡内设置"), page, buttons);
-    QPushButton* save = button(QStringLiteral("保存设置"), page, buttons);
-    m_sendToCard = button(QStringLiteral("发送到控制卡"), page, buttons);
-    QPushButton* close = button(QStringLiteral("关闭"), page, buttons);
+    m_read = button(tr("读控制卡内设置"), page, buttons);
+    QPushButton* save = button(tr("保存设置"), page, buttons);
+    m_sendToCard = button(tr("发送到控制卡"), page, buttons);
+    QPushButton* close = button(tr("关闭"), page, buttons);
     m_read->hide();
 
     auto* grid = new QGridLayout(page);
@@ -153,7 +150,7 @@ QWidget* TF_SET1::createSettingsPage()
     grid->addWidget(size, 2, 0, 2, 1);
     grid->addWidget(colour, 4, 0);
     auto* threshold = new QHBoxLayout;
-    threshold->addWidget(new QLabel(QStringLiteral("颜色阀值"), page));
+    threshold->addWidget(new QLabel(tr("颜色阀值"), page));
     threshold->addWidget(m_threshold);
     grid->addLayout(threshold, 3, 1);
     grid->addWidget(card, 4, 1);
@@ -186,18 +183,17 @@ QWidget* TF_SET1::createAccountPage()
     for (QLineEdit* e : {m_oldPassword, m_newPassword})
         e->setEchoMode(QLineEdit::Password);
     auto* grid = new QGridLayout(page);
-    const QString labels[4] = {QStringLiteral("原用户名"), QStringLiteral("原密码"),
-                               QStringLiteral("新用户名"), QStringLiteral("新密码")};
+    const QString labels[4] = {tr("原用户名"), tr("原密码"), tr("新用户名"), tr("新密码")};
     QLineEdit* entries[4] = {m_oldUser, m_oldPassword, m_newUser, m_newPassword};
     for (int i = 0; i < 4; ++i) {
         grid->addWidget(new QLabel(labels[i], page), i, 0);
         grid->addWidget(entries[i], i, 1);
     }
     auto* buttons = new QHBoxLayout;
-    QPushButton* factory = button(QStringLiteral("恢复出厂密码"), page, buttons);
-    QPushButton* clear = button(QStringLiteral("取消密码"), page, buttons);
-    QPushButton* save = button(QStringLiteral("保存设置"), page, buttons);
-    QPushButton* close = button(QStringLiteral("关闭"), page, buttons);
+    QPushButton* factory = button(tr("恢复出厂密码"), page, buttons);
+    QPushButton* clear = button(tr("取消密码"), page, buttons);
+    QPushButton* save = button(tr("保存设置"), page, buttons);
+    QPushButton* close = button(tr("关闭"), page, buttons);
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->setRowStretch(5, 1);
     connect(factory, &QPushButton::clicked, this, &TF_SET1::factoryAccount);
@@ -210,28 +206,28 @@ QWidget* TF_SET1::createAccountPage()
 QWidget* TF_SET1::createLinkPage()
 {
     auto* page = new QWidget(this);
-    QGroupBox* link = radioGroup(QStringLiteral("通讯方式"),
-                                 {QStringLiteral("本地串口"), QStringLiteral("TCP"), QStringLiteral("GSM"),
-                                  QStringLiteral("GPRS/GSM")},
-                                 &m_linkType, page);
+    QGroupBox* link =
+        radioGroup(tr("通讯方式"),
+                   {tr("本地串口"), QStringLiteral("TCP"), QStringLiteral("GSM"), QStringLiteral("GPRS/GSM")},
+                   &m_linkType, page);
     link->hide(); // every exchange uses the local serial port
     auto* portRow = new QHBoxLayout;
-    QPushButton* port = button(QStringLiteral("本地串口参数设置"), page, portRow);
+    QPushButton* port = button(tr("本地串口参数设置"), page, portRow);
     portRow->addStretch();
 
-    auto* test = new QGroupBox(QStringLiteral("检测屏地址"), page);
+    auto* test = new QGroupBox(tr("检测屏地址"), page);
     auto* testRow = new QHBoxLayout(test);
-    m_testAddress = addressList(QStringLiteral("所有卡"), test);
+    m_testAddress = addressList(tr("所有卡"), test);
     m_testAddress->hide();
     testRow->addWidget(m_testAddress);
-    QPushButton* comm = button(QStringLiteral("通讯测试"), test, testRow);
-    QPushButton* unit = button(QStringLiteral("单元板检测"), test, testRow);
+    QPushButton* comm = button(tr("通讯测试"), test, testRow);
+    QPushButton* unit = button(tr("单元板检测"), test, testRow);
     testRow->addStretch();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* save = button(QStringLiteral("保存设置"), page, buttons);
-    QPushButton* close = button(QStringLiteral("关闭"), page, buttons);
+    QPushButton* save = button(tr("保存设置"), page, buttons);
+    QPushButton* close = button(tr("关闭"), page, buttons);
     auto* v = new QVBoxLayout(page);
     v->addWidget(link);
     v->addLayout(portRow);

@@ -24,10 +24,6 @@ namespace {
 const QString kScreenSection = QStringLiteral("显示屏参数");
 const QString kFactoryAccount = QStringLiteral("735");
 
-const QString kRefitMessage =
-    QStringLiteral("该注意显示屏的大小改变,系统对各节目做自适应调整,请\r\n"
-                   "查看一下当前节目表中的所有节目的分区大小和信息是否还符合你的要求。");
-
 QString cardModelName(int cardClass)
 {
     switch (cardClass) {
@@ -115,7 +111,7 @@ void TF_SET1::showScreenPanels()
 {
     const TprojectProp& s = m_context.state.cur();
     auto& panels = m_context.state.statusPanels;
-    panels[PanelScreenSize] = QStringLiteral("显示屏大小:%1*%2").arg(s.screenHeight).arg(s.screenWidth);
+    panels[PanelScreenSize] = tr("显示屏大小:%1*%2").arg(s.screenHeight).arg(s.screenWidth);
     if (const QString c = colourTypeCaption(s.colourType); !c.isEmpty())
         panels[PanelColourType] = c;
     if (const QString c = unitBoardCaption(s.unitBoardType); !c.isEmpty())
@@ -190,7 +186,9 @@ void TF_SET1::saveSettings()
 {
     readControls();
     showScreenPanels();
-    m_context.dialogs.information(this, kRefitMessage);
+    m_context.dialogs.information(this,
+                                  tr("该注意显示屏的大小改变,系统对各节目做自适应调整,请\r\n"
+                                     "查看一下当前节目表中的所有节目的分区大小和信息是否还符合你的要求。"));
     TprojectProp& s = m_context.state.cur();
     refitZones(s, m_context.state.programTotal, s.screenWidth, s.screenHeight);
     writeSettings();
@@ -255,7 +253,7 @@ void TF_SET1::saveLink()
 void TF_SET1::accountChanged()
 {
     const ProjectState& state = m_context.state;
-    m_context.state.statusPanels[PanelUser] = QStringLiteral("注册用户:") + state.hw.userName;
+    m_context.state.statusPanels[PanelUser] = tr("注册用户:%1").arg(state.hw.userName);
     m_context.statusChanged();
 }
 
@@ -263,7 +261,7 @@ void TF_SET1::saveAccount()
 {
     ProjectState& state = m_context.state;
     if (m_oldUser->text() != state.hw.userName || m_oldPassword->text() != state.hw.password) {
-        m_context.dialogs.information(this, QStringLiteral("用户信息录入不正确."));
+        m_context.dialogs.information(this, tr("用户信息录入不正确."));
         return;
     }
     state.hw.userName = m_newUser->text();

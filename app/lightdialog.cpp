@@ -41,15 +41,15 @@ QStringList brightnessLevelNames()
     QStringList names;
     for (int level = 1; level <= kLevels; ++level)
         names << QString::number(level);
-    names.first() += QStringLiteral("(最暗)");
-    names.last() += QStringLiteral("(最亮)");
+    names.first() += TFLight::tr("(最暗)");
+    names.last() += TFLight::tr("(最亮)");
     return names;
 }
 
 TFLight::TFLight(DeviceContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TFLight"));
-    setWindowTitle(QStringLiteral("亮度调节"));
+    setWindowTitle(tr("亮度调节"));
     const TprojectProp& s = m_context.state.cur();
     auto level = [this](int stored) {
         auto* box = new QComboBox(this);
@@ -68,22 +68,22 @@ TFLight::TFLight(DeviceContext& context, QWidget* parent) : QDialog(parent), m_c
     m_dayStart = picker(s.dayBrightnessHour, s.dayBrightnessMinute);
     m_nightStart = picker(s.nightBrightnessHour, s.nightBrightnessMinute);
 
-    auto* day = new QGroupBox(QStringLiteral("白天亮度调节时间设定"), this);
+    auto* day = new QGroupBox(tr("白天亮度调节时间设定"), this);
     auto* dayGrid = new QGridLayout(day);
-    dayGrid->addWidget(new QLabel(QStringLiteral("白天亮度"), day), 0, 0);
+    dayGrid->addWidget(new QLabel(tr("白天亮度"), day), 0, 0);
     dayGrid->addWidget(m_dayLevel, 0, 1);
-    dayGrid->addWidget(new QLabel(QStringLiteral("白天亮度调节时间"), day), 1, 0);
+    dayGrid->addWidget(new QLabel(tr("白天亮度调节时间"), day), 1, 0);
     dayGrid->addWidget(m_dayStart, 1, 1);
-    auto* night = new QGroupBox(QStringLiteral("晚上亮度调节时间设定"), this);
+    auto* night = new QGroupBox(tr("晚上亮度调节时间设定"), this);
     auto* nightGrid = new QGridLayout(night);
-    nightGrid->addWidget(new QLabel(QStringLiteral("晚上亮度调节时间"), night), 0, 0);
+    nightGrid->addWidget(new QLabel(tr("晚上亮度调节时间"), night), 0, 0);
     nightGrid->addWidget(m_nightStart, 0, 1);
-    nightGrid->addWidget(new QLabel(QStringLiteral("晚上亮度"), night), 1, 0);
+    nightGrid->addWidget(new QLabel(tr("晚上亮度"), night), 1, 0);
     nightGrid->addWidget(m_nightLevel, 1, 1);
 
-    m_send = new QPushButton(QStringLiteral("发送"), this);
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
-    m_save = new QPushButton(QStringLiteral("保存"), this);
+    m_send = new QPushButton(tr("发送"), this);
+    auto* close = new QPushButton(tr("关闭"), this);
+    m_save = new QPushButton(tr("保存"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* b : {m_send, close, m_save})

@@ -30,7 +30,7 @@ PortSettingsDialog::PortSettingsDialog(const QStringList& ports, const SerialSet
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PortSettingsDialog"));
-    setWindowTitle(QStringLiteral("串口参数设置"));
+    setWindowTitle(tr("串口参数设置"));
     m_port = new QComboBox(this);
     m_port->setEditable(true);
     m_port->addItems(ports);
@@ -41,14 +41,14 @@ PortSettingsDialog::PortSettingsDialog(const QStringList& ports, const SerialSet
     m_speed->setCurrentIndex(m_speed->findData(speedFromBaudRate(current.baudRate)));
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("串口"), m_port);
-    form->addRow(QStringLiteral("波特率"), m_speed);
-    form->addRow(QStringLiteral("数据位"), fixedBox(QStringLiteral("8"), this));
-    form->addRow(QStringLiteral("校验"), fixedBox(QStringLiteral("无"), this));
-    form->addRow(QStringLiteral("停止位"), fixedBox(QStringLiteral("1"), this));
+    form->addRow(tr("串口"), m_port);
+    form->addRow(tr("波特率"), m_speed);
+    form->addRow(tr("数据位"), fixedBox(QStringLiteral("8"), this));
+    form->addRow(tr("校验"), fixedBox(tr("无"), this));
+    form->addRow(tr("停止位"), fixedBox(QStringLiteral("1"), this));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -23,23 +23,23 @@ TF_usb::TF_usb(DeviceContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_volumes(context.volumes())
 {
     setObjectName(QStringLiteral("TF_usb"));
-    setWindowTitle(QStringLiteral("U盘数据保存"));
-    auto* group = new QGroupBox(QStringLiteral("请选择U盘所在的设备"), this);
+    setWindowTitle(tr("U盘数据保存"));
+    auto* group = new QGroupBox(tr("请选择U盘所在的设备"), this);
     m_volume = new QComboBox(group);
     for (const UsbVolume& v : std::as_const(m_volumes))
         m_volume->addItem(v.name == v.rootPath ? v.rootPath
                                                : QStringLiteral("%1 (%2)").arg(v.name, v.rootPath));
     (new QVBoxLayout(group))->addWidget(m_volume);
-    m_border = new QCheckBox(QStringLiteral("选择流水边框效果"), this);
-    m_save = new QPushButton(QStringLiteral("保存"), this);
+    m_border = new QCheckBox(tr("选择流水边框效果"), this);
+    m_save = new QPushButton(tr("保存"), this);
     m_save->setEnabled(!m_volumes.isEmpty());
-    m_close = new QPushButton(QStringLiteral("关闭"), this);
+    m_close = new QPushButton(tr("关闭"), this);
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     auto* status = new QStatusBar(this);
     status->setSizeGripEnabled(false);
-    m_program = new QLabel(QStringLiteral("正在下载节目1"), status);
+    m_program = new QLabel(tr("正在下载节目%1").arg(1), status);
     m_program->setAlignment(Qt::AlignCenter);
     m_program->setMinimumWidth(160);
     m_percent = new QLabel(QStringLiteral("1%"), status);
@@ -77,7 +77,7 @@ void TF_usb::save()
     if (!stillMounted) {
         m_context.dialogs.error(
             this, QString(),
-            QStringLiteral("数据没有导入成功。\n%1 已不在电脑上，请插好U盘后重新选择。").arg(volume.name));
+            tr("数据没有导入成功。\n%1 已不在电脑上，请插好U盘后重新选择。").arg(volume.name));
         return;
     }
     m_program->clear();
@@ -89,7 +89,7 @@ void TF_usb::save()
     m_close->setEnabled(false);
     DownloadObserver observer;
     observer.programStarted = [this](int n, qint64 total) {
-        m_program->setText(QStringLiteral("正在下载节目%1").arg(n));
+        m_program->setText(tr("正在下载节目%1").arg(n));
         m_percent->clear();
         m_bar->setRange(0, static_cast<int>(std::clamp<qint64>(total, 0, INT_MAX)));
         m_bar->setValue(0);
@@ -106,8 +106,7 @@ void TF_usb::save()
     m_save->setEnabled(true);
     m_close->setEnabled(true);
     if (st)
-        m_context.dialogs.information(this,
-                                      QStringLiteral("数据导入到") + volume.name + QStringLiteral("盘。"));
+        m_context.dialogs.information(this, tr("数据导入到%1盘。").arg(volume.name));
     else
         m_context.dialogs.error(this, st.caption, st.message);
 }

@@ -61,7 +61,7 @@ private:
 
 VirtualSignWindow::VirtualSignWindow(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("虚拟显示屏"));
+    setWindowTitle(tr("虚拟显示屏"));
     buildUi();
     m_timer.setInterval(kFrameMs);
     connect(&m_timer, &QTimer::timeout, this, &VirtualSignWindow::onTimer);
@@ -73,19 +73,19 @@ VirtualSignWindow::~VirtualSignWindow() = default;
 void VirtualSignWindow::buildUi()
 {
     m_view = new LedDotView(this);
-    m_pause = new QPushButton(QStringLiteral("暂停"), this);
-    m_step = new QPushButton(QStringLiteral("单步"), this);
-    m_restart = new QPushButton(QStringLiteral("重新开始"), this);
-    m_open = new QPushButton(QStringLiteral("打开U盘文件…"), this);
-    m_clockOverride = new QCheckBox(QStringLiteral("指定时钟"), this);
+    m_pause = new QPushButton(tr("暂停"), this);
+    m_step = new QPushButton(tr("单步"), this);
+    m_restart = new QPushButton(tr("重新开始"), this);
+    m_open = new QPushButton(tr("打开U盘文件…"), this);
+    m_clockOverride = new QCheckBox(tr("指定时钟"), this);
     m_clock = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     m_clock->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     m_clock->setCalendarPopup(true);
     m_clock->setEnabled(false);
     m_status = new QLabel(this);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_step->setToolTip(QStringLiteral("播放到下一页开始或停稳"));
-    m_clockOverride->setToolTip(QStringLiteral("以指定的日期和时间代替电脑时间，预览定时播放"));
+    m_step->setToolTip(tr("播放到下一页开始或停稳"));
+    m_clockOverride->setToolTip(tr("以指定的日期和时间代替电脑时间，预览定时播放"));
 
     auto* controls = new QHBoxLayout;
     for (QWidget* w :
@@ -140,7 +140,7 @@ bool VirtualSignWindow::openExportFile(const QString& path)
 
 void VirtualSignWindow::chooseFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开U盘文件"), QString(),
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开U盘文件"), QString(),
                                                       QStringLiteral("zorva.kv (*.kv);;*"));
     if (!path.isEmpty())
         openExportFile(path);
@@ -213,7 +213,7 @@ QString VirtualSignWindow::statusText() const
 void VirtualSignWindow::refresh()
 {
     m_view->display(m_player->frame(), m_player->brightnessLevel());
-    m_pause->setText(m_player->isPaused() ? QStringLiteral("播放") : QStringLiteral("暂停"));
+    m_pause->setText(m_player->isPaused() ? tr("播放") : tr("暂停"));
     QString line = m_player->status().line();
     if (!m_notes.isEmpty())
         line += QStringLiteral("  ⚠ %1").arg(m_notes.first());
