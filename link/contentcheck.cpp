@@ -5,6 +5,8 @@
 #include "render/textrender.h"
 #include "render/zonerender.h"
 
+#include <QCoreApplication>
+
 namespace dotsign {
 
 namespace {
@@ -19,10 +21,11 @@ void checkZone(const ProjectState& state, int n, int slot, const ZonePlanesResul
                QList<Finding>& out)
 {
     const ZoneRecord& z = state.zone(n, slot);
-    const QString where = QStringLiteral("%1 分区%2").arg(state.program(n).programName).arg(slot);
+    const QString where = QCoreApplication::translate("Preflight", "%1 分区%2")
+                              .arg(state.program(n).programName, QString::number(slot));
     if (!rendered.note.isEmpty()) {
         add(out, n, slot, Severity::Error, "content-cut",
-            QStringLiteral("%1：%2 超出部分不会发送。").arg(where, rendered.note));
+            QCoreApplication::translate("Preflight", "%1：%2 超出部分不会发送。").arg(where, rendered.note));
         return;
     }
     if (z.zoneType != ZoneText || z.zoneHeight <= 0 || state.hw.screenHeight <= 0)
@@ -31,15 +34,14 @@ void checkZone(const ProjectState& state, int n, int slot, const ZonePlanesResul
     const int limit = z.zoneHeight * LedPlanes::kUsedRows / state.hw.screenHeight;
     if (z.zoneInfoHeight >= limit)
         add(out, n, slot, Severity::Error, "content-cut",
-            QStringLiteral("%1的文字太长，超出 %2 行的部分不会发送。").arg(where).arg(limit));
+            QCoreApplication::translate("Preflight", "%1的文字太长，超出 %2 行的部分不会发送。")
+                .arg(where, QString::number(limit)));
     const int leds = ledSizeForText(ledSizeTexts().value(z.zoneFontSize)).leds;
     if (leds > z.zoneHeight || leds > z.zoneWidth)
         add(out, n, slot, Severity::Warning, "text-larger-than-zone",
-            QStringLiteral("%1的字高 %2 点大于分区（%3×%4），文字显示不全。")
-                .arg(where)
-                .arg(leds)
-                .arg(z.zoneWidth)
-                .arg(z.zoneHeight));
+            QCoreApplication::translate("Preflight", "%1的字高 %2 点大于分区（%3×%4），文字显示不全。")
+                .arg(where, QString::number(leds), QString::number(z.zoneWidth),
+                     QString::number(z.zoneHeight)));
 }
 
 } // namespace
@@ -59,7 +61,8 @@ QList<Finding> checkProject(ProjectState& state, LedPlanes& planes)
     }
     if (state.cur().storageSize > 0 && storage > state.cur().storageSize)
         add(out, 0, 0, Severity::Error, "storage-exceeded",
-            QStringLiteral("全部节目共 %1 字节，超过了控制卡的存储容量 %2 字节，后面的节目可能无法保存。")
+            QCoreApplication::translate(
+                "Preflight", "全部节目共 %1 字节，超过了控制卡的存储容量 %2 字节，后面的节目可能无法保存。")
                 .arg(storage)
                 .arg(state.cur().storageSize));
     return out;

@@ -1,5 +1,6 @@
 #include "project/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,7 @@ namespace {
 
 QString failure(const QString& path, int error)
 {
-    return QStringLiteral("无法写入文件 %1：%2")
+    return QCoreApplication::translate("FileAccess", "无法写入文件 %1：%2")
         .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)));
 }
 

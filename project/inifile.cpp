@@ -3,6 +3,7 @@
 #include "project/atomicfile.h"
 #include "project/gbk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -34,8 +35,8 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
     if (!file.exists())
         return;
     if (!file.open(QIODevice::ReadOnly)) {
-        m_loadStatus = Status::failure(
-            QStringLiteral("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(m_path), file.errorString()));
+        m_loadStatus = Status::failure(QCoreApplication::translate("FileAccess", "无法读取文件 %1：%2")
+                                           .arg(QDir::toNativeSeparators(m_path), file.errorString()));
         return;
     }
     QString text = fromGbk(file.readAll());

@@ -3,6 +3,7 @@
 #include "project/gbk.h"
 #include "project/zonefiles.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QRect>
@@ -41,12 +42,14 @@ private:
     {
         if (m_screen.screenWidth % 8 != 0)
             add(0, 0, Severity::Warning, "screen-width-not-multiple-of-8",
-                QStringLiteral("显示屏宽度 %1 不是 8 的倍数，最右边 %2 列不会发送到显示屏。")
+                QCoreApplication::translate("Preflight",
+                                            "显示屏宽度 %1 不是 8 的倍数，最右边 %2 列不会发送到显示屏。")
                     .arg(m_screen.screenWidth)
                     .arg(m_screen.screenWidth % 8));
         if (!QFileInfo(extFileFolder(m_state).chopped(1)).isDir())
             add(0, 0, Severity::Warning, "extfile-missing",
-                QStringLiteral("项目文件夹中没有 ExtFile 文件夹，分区图片将在发送时创建。"));
+                QCoreApplication::translate("Preflight",
+                                            "项目文件夹中没有 ExtFile 文件夹，分区图片将在发送时创建。"));
     }
 
     void checkSchedule(int n, const TjiemuProp& p)
@@ -55,11 +58,13 @@ private:
         const QDate end = QDate::fromString(p.endDate, QStringLiteral("yyyy-MM-dd"));
         if (!start.isValid() || !end.isValid()) {
             add(n, 0, Severity::Error, "schedule-date-invalid",
-                QStringLiteral("%1的起播或停播日期“%2”/“%3”不是有效的日期，发送会失败。")
+                QCoreApplication::translate("Preflight",
+                                            "%1的起播或停播日期“%2”/“%3”不是有效的日期，发送会失败。")
                     .arg(p.programName, p.startDate, p.endDate));
         } else if (p.timedPlay > 0 && end < start) {
             add(n, 0, Severity::Error, "schedule-dates",
-                QStringLiteral("%1的停播日期 %2 早于起播日期 %3，定时播放时该节目不会播放。")
+                QCoreApplication::translate("Preflight",
+                                            "%1的停播日期 %2 早于起播日期 %3，定时播放时该节目不会播放。")
                     .arg(p.programName, p.endDate, p.startDate));
         }
         for (int i = 0; i < 5; ++i) {
@@ -67,39 +72,31 @@ private:
             const QTime to = QTime::fromString(p.slotStop[i], QStringLiteral("HH:mm:ss"));
             if (!from.isValid() || !to.isValid())
                 add(n, 0, Severity::Error, "schedule-time-invalid",
-                    QStringLiteral("%1的第 %2 个时段“%3-%4”不是有效的时间，发送会失败。")
-                        .arg(p.programName)
-                        .arg(i + 1)
-                        .arg(p.slotStart[i], p.slotStop[i]));
+                    QCoreApplication::translate("Preflight",
+                                                "%1的第 %2 个时段“%3-%4”不是有效的时间，发送会失败。")
+                        .arg(p.programName, QString::number(i + 1), p.slotStart[i], p.slotStop[i]));
             else if (p.timedPlay > 0 && to < from)
                 add(n, 0, Severity::Warning, "schedule-slot",
-                    QStringLiteral("%1的第 %2 个时段结束时间 %3 早于开始时间 %4。")
-                        .arg(p.programName)
-                        .arg(i + 1)
-                        .arg(p.slotStop[i], p.slotStart[i]));
+                    QCoreApplication::translate("Preflight", "%1的第 %2 个时段结束时间 %3 早于开始时间 %4。")
+                        .arg(p.programName, QString::number(i + 1), p.slotStop[i], p.slotStart[i]));
         }
     }
 
     void checkZone(int n, int slot, const ZoneRecord& z)
     {
-        const QString where = QStringLiteral("%1 分区%2").arg(m_screen.program(n).programName).arg(slot);
+        const QString where = QCoreApplication::translate("Preflight", "%1 分区%2")
+                                  .arg(m_screen.program(n).programName, QString::number(slot));
         if (z.zoneWidth <= 0 || z.zoneHeight <= 0)
             add(n, slot, Severity::Error, "zone-empty-size",
-                QStringLiteral("%1的宽度或高度为 0（%2×%3），无法发送。")
-                    .arg(where)
-                    .arg(z.zoneWidth)
-                    .arg(z.zoneHeight));
+                QCoreApplication::translate("Preflight", "%1的宽度或高度为 0（%2×%3），无法发送。")
+                    .arg(where, QString::number(z.zoneWidth), QString::number(z.zoneHeight)));
         else if (z.zoneX < 0 || z.zoneY < 0 || z.zoneX + z.zoneWidth > m_screen.screenWidth ||
                  z.zoneY + z.zoneHeight > m_screen.screenHeight)
             add(n, slot, Severity::Error, "zone-outside-screen",
-                QStringLiteral("%1（%2,%3 %4×%5）超出了显示屏范围 %6×%7。")
-                    .arg(where)
-                    .arg(z.zoneX)
-                    .arg(z.zoneY)
-                    .arg(z.zoneWidth)
-                    .arg(z.zoneHeight)
-                    .arg(m_screen.screenWidth)
-                    .arg(m_screen.screenHeight));
+                QCoreApplication::translate("Preflight", "%1（%2,%3 %4×%5）超出了显示屏范围 %6×%7。")
+                    .arg(where, QString::number(z.zoneX), QString::number(z.zoneY),
+                         QString::number(z.zoneWidth), QString::number(z.zoneHeight),
+                         QString::number(m_screen.screenWidth), QString::number(m_screen.screenHeight)));
         checkContent(n, slot, z, where);
     }
 
@@ -110,23 +107,26 @@ private:
         if (missing) {
             add(n, slot, Severity::Error, "content-missing",
                 z.zoneType == ZoneText
-                    ? QStringLiteral("%1的文本文件 %2 不存在，发送后该分区不显示。请先保存项目。")
+                    ? QCoreApplication::translate(
+                          "Preflight", "%1的文本文件 %2 不存在，发送后该分区不显示。请先保存项目。")
                           .arg(where, fileNamePart(z.zoneFile))
-                    : QStringLiteral("%1的内容文件“%2”不存在，发送后该分区不显示。")
+                    : QCoreApplication::translate("Preflight", "%1的内容文件“%2”不存在，发送后该分区不显示。")
                           .arg(where, fileNamePart(z.zoneFile)));
         }
         if (z.zoneType != ZoneText)
             return;
         if (!z.zoneFile.endsWith(QLatin1String(".txt")))
             add(n, slot, Severity::Warning, "text-not-txt",
-                QStringLiteral("%1的文件“%2”不是 .txt 文件，发送时该分区为空。")
+                QCoreApplication::translate("Preflight", "%1的文件“%2”不是 .txt 文件，发送时该分区为空。")
                     .arg(where, fileNamePart(z.zoneFile)));
         if (z.zoneText.trimmed().isEmpty())
-            add(n, slot, Severity::Warning, "text-empty", QStringLiteral("%1没有文字。").arg(where));
+            add(n, slot, Severity::Warning, "text-empty",
+                QCoreApplication::translate("Preflight", "%1没有文字。").arg(where));
         const QString outside = charactersOutsideGbk(z.zoneText);
         if (!outside.isEmpty())
             add(n, slot, Severity::Error, "text-outside-gbk",
-                QStringLiteral("%1中的字符“%2”无法发送到控制卡，会显示为“?”。").arg(where, outside));
+                QCoreApplication::translate("Preflight", "%1中的字符“%2”无法发送到控制卡，会显示为“?”。")
+                    .arg(where, outside));
     }
 
     void checkOverlaps(int n, const TjiemuProp& p, int zones)
@@ -139,10 +139,9 @@ private:
                 const QRect rb(zb.zoneX, zb.zoneY, zb.zoneWidth, zb.zoneHeight);
                 if (ra.isValid() && rb.isValid() && ra.intersects(rb))
                     add(n, b, Severity::Warning, "zones-overlap",
-                        QStringLiteral("%1的分区%2与分区%3重叠，重叠部分显示分区%3的内容。")
-                            .arg(p.programName)
-                            .arg(a)
-                            .arg(b));
+                        QCoreApplication::translate("Preflight",
+                                                    "%1的分区%2与分区%3重叠，重叠部分显示分区%3的内容。")
+                            .arg(p.programName, QString::number(a), QString::number(b)));
             }
     }
 
@@ -160,7 +159,8 @@ QList<Finding> checkProjectRecords(const ProjectState& state)
 
 QString severityCaption(Severity severity)
 {
-    return severity == Severity::Error ? QStringLiteral("错误") : QStringLiteral("警告");
+    return severity == Severity::Error ? QCoreApplication::translate("Preflight", "错误")
+                                       : QCoreApplication::translate("Preflight", "警告");
 }
 
 } // namespace dotsign

@@ -5,6 +5,7 @@
 #include "project/inifile.h"
 #include "project/zonefiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <limits>
@@ -253,9 +254,10 @@ private:
         if (ok && v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max())
             return static_cast<int>(v);
         m_status = Status::failure(
-            QStringLiteral("项目文件 %1 已损坏：[%2] 中的“%3”的值“%4”不是有效的整数。项目没有完全打开。")
+            QCoreApplication::translate(
+                "ProjectFile", "项目文件 %1 已损坏：[%2] 中的“%3”的值“%4”不是有效的整数。项目没有完全打开。")
                 .arg(QDir::toNativeSeparators(m_ini.path()), section, key, *raw),
-            QStringLiteral("错误"));
+            QCoreApplication::translate("ProjectFile", "错误"));
         return std::nullopt;
     }
 
@@ -319,12 +321,13 @@ void applyScreenToSettings(ProjectState& state)
     state.serial.portName = s.serialPort;
 
     auto& panels = state.statusPanels;
-    panels[PanelScreenSize] = QStringLiteral("显示屏大小:%1*%2").arg(s.screenHeight).arg(s.screenWidth);
+    panels[PanelScreenSize] =
+        QCoreApplication::translate("ProjectFile", "显示屏大小:%1*%2").arg(s.screenHeight).arg(s.screenWidth);
     if (const QString colour = colourTypeCaption(s.colourType); !colour.isEmpty())
         panels[PanelColourType] = colour;
     panels[PanelPort] = s.serialPort;
     panels[PanelBaud] = QString::number(s.baudRate);
-    panels[PanelUser] = QStringLiteral("注册用户:") + s.userName;
+    panels[PanelUser] = QCoreApplication::translate("ProjectFile", "注册用户:%1").arg(s.userName);
     if (const QString board = unitBoardCaption(s.unitBoardType); !board.isEmpty())
         panels[PanelUnitBoard] = board;
 }
@@ -366,9 +369,11 @@ Status LoadProject(ProjectState& state, const QString& path, QStringList* warnin
 
     if (s.programCount > kMaxPrograms) {
         if (warnings)
-            warnings->append(QStringLiteral("项目文件中的节目数 %1 超过了最大节目数 %2，只打开前 %2 个节目。")
-                                 .arg(s.programCount)
-                                 .arg(kMaxPrograms));
+            warnings->append(
+                QCoreApplication::translate("ProjectFile",
+                                            "项目文件中的节目数 %1 超过了最大节目数 %2，只打开前 %2 个节目。")
+                    .arg(s.programCount)
+                    .arg(kMaxPrograms));
         s.programCount = kMaxPrograms;
     }
     if (s.programCount < 0)

@@ -2,6 +2,7 @@
 
 #include "project/zonefiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -33,8 +34,8 @@ Status copySample(const QString& sampleDir, const QString& projectDir)
         if (QFileInfo::exists(target))
             continue;
         if (!QFile::copy(source, target))
-            return Status::failure(
-                QStringLiteral("无法复制示例项目文件 %1。").arg(QDir::toNativeSeparators(target)));
+            return Status::failure(QCoreApplication::translate("FileAccess", "无法复制示例项目文件 %1。")
+                                       .arg(QDir::toNativeSeparators(target)));
         // Files copied out of resources are read-only.
         QFile::setPermissions(target,
                               QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
@@ -64,7 +65,8 @@ Status prepareProjectFolder(ProjectState& state, const QString& root, const QStr
     state.projectFilePath = dir + state.projectFileName;
     state.defaultProjectFilePath = state.projectFilePath;
     if (!QDir().mkpath(dir))
-        return Status::failure(QStringLiteral("无法创建项目文件夹 %1。").arg(QDir::toNativeSeparators(dir)));
+        return Status::failure(QCoreApplication::translate("FileAccess", "无法创建项目文件夹 %1。")
+                                   .arg(QDir::toNativeSeparators(dir)));
     if (!QFileInfo::exists(state.projectFilePath) && !sampleDir.isEmpty() && QFileInfo(sampleDir).isDir()) {
         if (Status copied = copySample(sampleDir, dir); !copied)
             return copied;

@@ -1,5 +1,6 @@
 #include "project/projectstate.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace dotsign {
@@ -33,12 +34,12 @@ QString unitBoardCaption(int unitBoardType)
 {
     switch (unitBoardType) {
     case 0:
-        return QStringLiteral("户内屏");
+        return QCoreApplication::translate("ScreenSettings", "户内屏");
     case 1:
-        return QStringLiteral("P16单元板");
+        return QCoreApplication::translate("ScreenSettings", "P16单元板");
     case 2:
     case 3:
-        return QStringLiteral("P10单元板");
+        return QCoreApplication::translate("ScreenSettings", "P10单元板");
     default:
         return QString();
     }
@@ -48,11 +49,11 @@ QString colourTypeCaption(int colourType)
 {
     switch (colourType) {
     case 0:
-        return QStringLiteral("单色");
+        return QCoreApplication::translate("ScreenSettings", "单色");
     case 1:
-        return QStringLiteral("双色");
+        return QCoreApplication::translate("ScreenSettings", "双色");
     case 2:
-        return QStringLiteral("全彩");
+        return QCoreApplication::translate("ScreenSettings", "全彩");
     default:
         return QString();
     }
@@ -62,9 +63,9 @@ QString linkTypeCaption(int linkType)
 {
     switch (linkType) {
     case 0:
-        return QStringLiteral("本地串口通讯");
+        return QCoreApplication::translate("ScreenSettings", "本地串口通讯");
     case 1:
-        return QStringLiteral("TCP通讯");
+        return QCoreApplication::translate("ScreenSettings", "TCP通讯");
     case 2:
         return QStringLiteral("GSM");
     case 3:

@@ -3,6 +3,7 @@
 #include "project/atomicfile.h"
 #include "project/gbk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,9 +62,11 @@ Status ensureExtFileFolder(const ProjectState& state)
         return Status::success();
     if (info.exists())
         return Status::failure(
-            QStringLiteral("无法创建文件夹 %1：同名文件已存在。").arg(QDir::toNativeSeparators(dir)));
+            QCoreApplication::translate("FileAccess", "无法创建文件夹 %1：同名文件已存在。")
+                .arg(QDir::toNativeSeparators(dir)));
     if (!QDir().mkpath(dir))
-        return Status::failure(QStringLiteral("无法创建文件夹 %1。").arg(QDir::toNativeSeparators(dir)));
+        return Status::failure(QCoreApplication::translate("FileAccess", "无法创建文件夹 %1。")
+                                   .arg(QDir::toNativeSeparators(dir)));
     return Status::success();
 }
 

@@ -120,3 +120,41 @@ TEST(Preflight, UnreadableDatesAreErrorsEvenWithoutASchedule)
     z.zoneFile = QStringLiteral("0-0-1.bmp");
     EXPECT_EQ(codes(checkProjectRecords(state)), "1/0:schedule-date-invalid 1/0:schedule-time-invalid");
 }
+
+// Program names are the operator's own text: a "%1" typed into one is shown
+// as typed, never taken for a place of the message's numbers.
+TEST(Preflight, PercentSignsInAProgramNameStayAsTyped)
+{
+    QTemporaryDir dir;
+    ProjectState state;
+    state.setProjectFile(dir.filePath(QStringLiteral("Project.kvp")));
+    state.hw.screenWidth = 64;
+    state.hw.screenHeight = 16;
+    InitLedDispJiemu(state);
+    state.screen.programCount = 1;
+    TjiemuProp& p = state.program(1);
+    p.programName = QStringLiteral("五折%1%2");
+    p.slotStart[0] = QStringLiteral("25:00:00");
+    p.zoneCount = 3;
+    const QRect rects[] = {QRect(0, 0, 64, 16), QRect(0, 0, 32, 16), QRect(0, 0, 0, 16)};
+    for (int slot = 1; slot <= 3; ++slot) {
+        ZoneRecord& z = state.zone(1, slot);
+        z.zoneType = ZoneText;
+        z.zoneX = rects[slot - 1].x();
+        z.zoneY = rects[slot - 1].y();
+        z.zoneWidth = rects[slot - 1].width();
+        z.zoneHeight = rects[slot - 1].height();
+        z.zoneText = QStringLiteral("半价");
+        z.zoneFile = zoneTextFilePath(state, 1, slot);
+        touch(z.zoneFile);
+    }
+    QStringList seen;
+    for (const Finding& f : checkProjectRecords(state)) {
+        if (f.program != 1)
+            continue;
+        seen << f.code;
+        EXPECT_TRUE(f.message.contains(QStringLiteral("五折%1%2"))) << f.message.toStdString();
+    }
+    for (const char* code : {"schedule-time-invalid", "zones-overlap", "zone-empty-size"})
+        EXPECT_TRUE(seen.contains(QLatin1String(code))) << code;
+}
