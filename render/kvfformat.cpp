@@ -6,6 +6,7 @@
 #include "render/rtfreader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -30,7 +31,7 @@ constexpr int kMaxHeaderBytes = 1 << 20;
 
 QString corruptMessage()
 {
-    return QStringLiteral("文档文件已损坏，只读出了其中的一部分。");
+    return QCoreApplication::translate("Document", "文档文件已损坏，只读出了其中的一部分。");
 }
 
 struct KvfPart
@@ -239,10 +240,11 @@ Status readKvfInto(const QByteArray& data, QTextDocument* doc)
     const std::optional<KvfHeader> header =
         data.startsWith(kMagic) ? parseHeader(data, &offset) : std::nullopt;
     if (!header)
-        return Status::failure(QStringLiteral("不是图文文档文件。"));
+        return Status::failure(QCoreApplication::translate("Document", "不是图文文档文件。"));
     if (header->version > kKvfVersion)
         return Status::failure(
-            QStringLiteral("文档文件的版本 %1 比本程序新，请升级程序。").arg(header->version));
+            QCoreApplication::translate("Document", "文档文件的版本 %1 比本程序新，请升级程序。")
+                .arg(header->version));
 
     bool complete = true;
     qint64 budget = kDocumentPixelBudget;

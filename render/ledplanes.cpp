@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace dotsign {
 
 namespace {
@@ -11,8 +13,8 @@ namespace {
 constexpr size_t kPlaneBytes = static_cast<size_t>(LedPlanes::kRows) * LedPlanes::kColumns;
 static_assert(kPlaneBytes == 9051585, "each plane is 6145 x 1473 bytes");
 
-const char kOverflowMessage[] = "文件大小超出了该节目的编辑区域。";
-const char kOverflowCaption[] = "错误";
+const char kOverflowMessage[] = QT_TRANSLATE_NOOP("ZoneRender", "文件大小超出了该节目的编辑区域。");
+const char kOverflowCaption[] = QT_TRANSLATE_NOOP("ZoneRender", "错误");
 
 // How many of `size` bitmap lines a zone may use: more than `limit` lines are
 // cut to limit - 1 (the controller's frame arithmetic has always left the last
@@ -91,8 +93,8 @@ CopyResult CopyZoneToPlanes(LedPlanes& planes, const QImage& zoneBitmap, ZoneRec
         if (row >= rowLimit) {
             result.overflowed = true;
             if (overflowReport) {
-                result.message = QString::fromUtf8(kOverflowMessage);
-                result.caption = QString::fromUtf8(kOverflowCaption);
+                result.message = QCoreApplication::translate("ZoneRender", kOverflowMessage);
+                result.caption = QCoreApplication::translate("ZoneRender", kOverflowCaption);
             }
             break;
         }

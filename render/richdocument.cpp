@@ -8,6 +8,7 @@
 #include "render/rtfwriter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QTextBlock>
@@ -20,12 +21,10 @@ namespace dotsign {
 
 namespace {
 
-const QString kRtfReadErrorText = QStringLiteral("错误");
-const QString kRtfReadErrorCaption = QStringLiteral("文件读错误。");
-
 Status rtfReadError()
 {
-    return Status::failure(kRtfReadErrorText, kRtfReadErrorCaption);
+    return Status::failure(QCoreApplication::translate("Document", "错误"),
+                           QCoreApplication::translate("Document", "文件读错误。"));
 }
 
 } // namespace
@@ -202,8 +201,9 @@ Status RichDocument::loadFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         clear();
-        return format == DocumentFormat::Rtf ? rtfReadError()
-                                             : Status::failure(QStringLiteral("无法读取文件 %1").arg(path));
+        return format == DocumentFormat::Rtf
+                   ? rtfReadError()
+                   : Status::failure(QCoreApplication::translate("FileAccess", "无法读取文件 %1").arg(path));
     }
     const QByteArray data = file.readAll();
     return format == DocumentFormat::Native ? loadNative(data) : loadRtf(data);
@@ -214,7 +214,7 @@ Status RichDocument::saveFile(const QString& path) const
     const bool native = path.endsWith(QLatin1String(".kvf"));
     const Status status = writeFileAtomically(path, native ? saveNative() : saveRtf());
     if (!status && !native)
-        return Status::failure(kRtfReadErrorText, kRtfReadErrorCaption);
+        return rtfReadError();
     return status;
 }
 

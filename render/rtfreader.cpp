@@ -8,6 +8,7 @@
 #include "render/rtfpicture.h"
 #include "render/rtftokenizer.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -133,7 +134,7 @@ Status RtfReader::read(const QByteArray& data)
     RtfTokenizer tokenizer(data);
     RtfToken token = tokenizer.next();
     if (token.kind != RtfToken::GroupStart || tokenizer.next().name != "rtf")
-        return Status::failure(QStringLiteral("不是RTF文件。"));
+        return Status::failure(QCoreApplication::translate("Document", "不是RTF文件。"));
     m_stack.push_back(GroupState{});
     while (!m_tooDeep && !m_stack.empty()) {
         token = tokenizer.next();
@@ -172,7 +173,8 @@ Status RtfReader::read(const QByteArray& data)
         m_stack.push_back(GroupState{});
     finish();
     if (m_tooDeep)
-        return Status::failure(QStringLiteral("RTF文件的嵌套层次太深，只读出了其中的一部分。"));
+        return Status::failure(
+            QCoreApplication::translate("Document", "RTF文件的嵌套层次太深，只读出了其中的一部分。"));
     return Status::success();
 }
 

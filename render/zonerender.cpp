@@ -8,6 +8,7 @@
 #include "render/textrender.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -23,7 +24,8 @@ bool validZone(int program, int slot)
 
 Status invalidZone(int program, int slot)
 {
-    return Status::failure(QStringLiteral("节目 %1 没有分区 %2。").arg(program).arg(slot));
+    return Status::failure(
+        QCoreApplication::translate("ZoneRender", "节目 %1 没有分区 %2。").arg(program).arg(slot));
 }
 
 // An empty page of the zone's size; a size read from a damaged file is held
@@ -136,7 +138,7 @@ Status saveZoneBitmap(const ProjectState& state, int program, int slot, const QI
     QImageWriter writer(&buffer, "BMP");
     const QString path = ZoneBitmapPath(state, program, slot);
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
-        return Status::failure(QStringLiteral("无法写入文件 %1。").arg(path));
+        return Status::failure(QCoreApplication::translate("FileAccess", "无法写入文件 %1。").arg(path));
     return writeFileAtomically(path, bytes);
 }
 
