@@ -3,20 +3,32 @@
 #include "link/frames.h"
 #include "link/linklog.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
 namespace dotsign {
 
-const char* const kNoReplyMessage = "可能没有连接到控制卡或通讯线接触不好，请检查一下后重新操作。";
-const char* const kSendFailedMessage = "串口数据发送失败。";
+const char* const kNoReplyMessage =
+    QT_TRANSLATE_NOOP("Link", "可能没有连接到控制卡或通讯线接触不好，请检查一下后重新操作。");
+const char* const kSendFailedMessage = QT_TRANSLATE_NOOP("Link", "串口数据发送失败。");
+
+QString noReplyMessage()
+{
+    return QCoreApplication::translate("Link", kNoReplyMessage);
+}
+
+QString sendFailedMessage()
+{
+    return QCoreApplication::translate("Link", kSendFailedMessage);
+}
 
 Status ExchangeResult::status(bool reportsNoReply) const
 {
     if (portFailed)
-        return Status::failure(QString::fromUtf8(kSendFailedMessage));
+        return Status::failure(sendFailedMessage());
     if (reportsNoReply && !acknowledged)
-        return Status::failure(QString::fromUtf8(kNoReplyMessage));
+        return Status::failure(noReplyMessage());
     return Status::success();
 }
 

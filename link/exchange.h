@@ -16,9 +16,12 @@
 
 namespace dotsign {
 
-// The operator's messages of the link.
+// The operator's messages of the link, untranslated; the functions return
+// them in the language of the user interface.
 extern const char* const kNoReplyMessage;    // no acknowledgement within the wait
 extern const char* const kSendFailedMessage; // the port could not be opened or written
+QString noReplyMessage();
+QString sendFailedMessage();
 
 struct ExchangeResult
 {

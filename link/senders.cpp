@@ -4,6 +4,8 @@
 #include "link/frames.h"
 #include "link/linklog.h"
 
+#include <QCoreApplication>
+
 namespace dotsign {
 
 namespace {
@@ -20,7 +22,10 @@ Status sendControl(Exchange& ex, const QByteArray& frame, int waitMs)
     return ex.send(bytes, waitMs).status(true);
 }
 
-const QString kInfoCaption = QStringLiteral("信息提示");
+QString infoCaption()
+{
+    return QCoreApplication::translate("Link", "信息提示");
+}
 
 } // namespace
 
@@ -89,10 +94,10 @@ Status unitTestMessage(const ExchangeResult& r, const LinkState& link, const QSt
     if (link.testIndex == kBroadcastIndex)
         return Status::success();
     if (!r.acknowledged)
-        return Status::failure(QString::fromUtf8(kNoReplyMessage));
+        return Status::failure(noReplyMessage());
     if (isCardClassA(cardModel))
         return Status::success();
-    return Status{true, QStringLiteral("通讯连接正常。"), QString()};
+    return Status{true, QCoreApplication::translate("Link", "通讯连接正常。"), QString()};
 }
 
 Status commTestMessage(const ExchangeResult& r, const LinkState& link, const QString& cardModel)
@@ -100,11 +105,13 @@ Status commTestMessage(const ExchangeResult& r, const LinkState& link, const QSt
     if (r.portFailed || link.testIndex == kBroadcastIndex)
         return Status::success(); // the test ends without a word
     if (!r.acknowledged)
-        return Status::failure(QString::fromUtf8(kNoReplyMessage));
+        return Status::failure(noReplyMessage());
     if (isCardClassA(cardModel))
-        return Status{true, QStringLiteral("A类卡请查看显示屏上是不是显示《通讯测试》,如果是通讯正常。"),
-                      kInfoCaption};
-    return Status{true, QStringLiteral("通讯测试,通讯正常。"), kInfoCaption};
+        return Status{
+            true,
+            QCoreApplication::translate("Link", "A类卡请查看显示屏上是不是显示《通讯测试》,如果是通讯正常。"),
+            infoCaption()};
+    return Status{true, QCoreApplication::translate("Link", "通讯测试,通讯正常。"), infoCaption()};
 }
 
 ExchangeResult SendProgramIndex(Exchange& ex, int k)

@@ -6,6 +6,7 @@
 #include "project/zonefiles.h"
 #include "render/zonerender.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -65,7 +66,8 @@ bool prepareBitmapFolder(const ProjectState& state, const std::function<void(con
     if (info.exists() && !info.isDir())
         folder = ensureExtFileFolder(state);
     else if (info.isDir() && !info.isWritable())
-        folder = Status::failure(QStringLiteral("无法写入文件夹 %1。").arg(QDir::toNativeSeparators(dir)));
+        folder = Status::failure(QCoreApplication::translate("FileAccess", "无法写入文件夹 %1。")
+                                     .arg(QDir::toNativeSeparators(dir)));
     if (!folder && note)
         note(folder);
     return folder.ok;
@@ -124,7 +126,7 @@ namespace {
 Status sendFailed(const QString& why)
 {
     qCWarning(lcDownload).noquote() << "download stopped:" << why;
-    return Status::failure(QString::fromUtf8(kSendFailedMessage));
+    return Status::failure(sendFailedMessage());
 }
 
 } // namespace
@@ -164,7 +166,7 @@ Status transdata(Exchange& ex, LedPlanes& planes, const DownloadObserver& observ
         // The last data block's acknowledgement may still be on its way.
         ex.WaitForReply(kProgramIndexWait);
         const Status end = SendTansLoad(ex);
-        if (!end && end.message == QString::fromUtf8(kSendFailedMessage))
+        if (!end && end.message == sendFailedMessage())
             return end;
         if (!end && observer.note)
             observer.note(end);

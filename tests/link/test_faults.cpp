@@ -8,8 +8,10 @@
 #include "project/zonefiles.h"
 #include "render/fonts.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace dotsign;
@@ -101,6 +103,35 @@ TEST(LinkFaults, PortVanishingDuringADownloadStopsItWithTheSendFailure)
         EXPECT_EQ(rig.blocksSeen, c.blocksBefore) << "nothing is sent once the line is gone";
         EXPECT_TRUE(rig.notes.isEmpty());
     }
+}
+
+// Stands in for a user-interface translation while installed: every
+// translated text comes back marked with its context.
+class MarkingTranslator : public QTranslator
+{
+public:
+    MarkingTranslator() { QCoreApplication::installTranslator(this); }
+    ~MarkingTranslator() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QStringLiteral("[%1] %2").arg(QLatin1String(context), QString::fromUtf8(source));
+    }
+};
+
+// The end of the program is the one step whose port failure is recognised by
+// its message; in a translated user interface it must still stop the download
+// rather than pass as a note on a finished one.
+TEST(LinkFaults, PortVanishingAtTheEndOfAProgramFailsInATranslatedInterface)
+{
+    const MarkingTranslator translated;
+    DownloadRig rig(1);
+    rig.vanishAfter(CardFrameKind::EndOfProgram, 1);
+    const Status s = rig.run();
+    EXPECT_FALSE(s.ok);
+    EXPECT_EQ(s.message, QStringLiteral("[Link] ") + kSendFailed);
+    EXPECT_TRUE(rig.notes.isEmpty());
+    EXPECT_FALSE(rig.transport->isOpen());
 }
 
 TEST(LinkFaults, PortMissingBeforeTheDownloadSendsNothing)
