@@ -15,6 +15,8 @@ SignContent signContentFromCard(const VirtualCard& card, int fallbackWidth, int 
                                 int fallbackColours);
 
 // The port name that stands for the built-in virtual card in the port list.
-inline const char* const kVirtualSignPort = "虚拟显示屏";
+// It is stored in projects as the port, so only captions show it translated
+// (QCoreApplication::translate("VirtualSign", kVirtualSignPort)).
+inline const char* const kVirtualSignPort = QT_TRANSLATE_NOOP("VirtualSign", "虚拟显示屏");
 
 } // namespace dotsign

@@ -2,24 +2,28 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace dotsign {
 
 namespace {
 
-const char* const kEffectNames[14] = {"立即显示向左移动",
-                                      "立即显示向右移动",
-                                      "立即显示向上移动",
-                                      "立即显示向下移动",
-                                      "翻页",
-                                      "从右向左移动",
-                                      "从左向右移动",
-                                      "从下向上移动",
-                                      "从上向下移动",
-                                      "从上到下卷入",
-                                      "从下到上卷入",
-                                      "左卷帘",
-                                      "右卷帘",
-                                      "随机"};
+const char* const kEffectNames[14] = {
+    QT_TRANSLATE_NOOP("Effects", "立即显示向左移动"),
+    QT_TRANSLATE_NOOP("Effects", "立即显示向右移动"),
+    QT_TRANSLATE_NOOP("Effects", "立即显示向上移动"),
+    QT_TRANSLATE_NOOP("Effects", "立即显示向下移动"),
+    QT_TRANSLATE_NOOP("Effects", "翻页"),
+    QT_TRANSLATE_NOOP("Effects", "从右向左移动"),
+    QT_TRANSLATE_NOOP("Effects", "从左向右移动"),
+    QT_TRANSLATE_NOOP("Effects", "从下向上移动"),
+    QT_TRANSLATE_NOOP("Effects", "从上向下移动"),
+    QT_TRANSLATE_NOOP("Effects", "从上到下卷入"),
+    QT_TRANSLATE_NOOP("Effects", "从下到上卷入"),
+    QT_TRANSLATE_NOOP("Effects", "左卷帘"),
+    QT_TRANSLATE_NOOP("Effects", "右卷帘"),
+    QT_TRANSLATE_NOOP("Effects", "随机"),
+};
 
 // A small integer mix, so that "随机" is the same on every run.
 uint32_t mix(uint32_t x)
@@ -68,8 +72,8 @@ LedImage reveal(const LedImage& before, const LedImage& page, int x0, int x1, in
 QString effectName(int code)
 {
     if (code < 1 || code > 14)
-        return QStringLiteral("翻页");
-    return QString::fromUtf8(kEffectNames[code - 1]);
+        return QCoreApplication::translate("Effects", "翻页");
+    return QCoreApplication::translate("Effects", kEffectNames[code - 1]);
 }
 
 int resolveEffect(int code, uint32_t seed)

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace dotsign {
 
 namespace {
@@ -42,24 +44,24 @@ QString PlayerStatus::line() const
 {
     QString text;
     if (!lit)
-        text = QStringLiteral("关机");
+        text = QCoreApplication::translate("Player", "关机");
     else if (program == 0)
-        text = QStringLiteral("无节目播放");
+        text = QCoreApplication::translate("Player", "无节目播放");
     else {
-        text = QStringLiteral("节目%1/%2").arg(program).arg(programs);
+        text = QCoreApplication::translate("Player", "节目%1/%2").arg(program).arg(programs);
         if (const ZoneStatus* z = mainZone()) {
-            text += QStringLiteral("  分区%1  第%2/%3页  %4")
+            text += QCoreApplication::translate("Player", "  分区%1  第%2/%3页  %4")
                         .arg(z->slot)
                         .arg(z->page)
                         .arg(z->pages)
                         .arg(effectName(z->effect));
             if (z->effectCode == kEffectRandom)
-                text += QStringLiteral("（随机）");
+                text += QCoreApplication::translate("Player", "（随机）");
         }
     }
     if (paused)
-        text += QStringLiteral("  暂停");
-    text += QStringLiteral("  亮度%1  %2")
+        text += QCoreApplication::translate("Player", "  暂停");
+    text += QCoreApplication::translate("Player", "  亮度%1  %2")
                 .arg(brightness)
                 .arg(clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     return text;
@@ -79,14 +81,15 @@ void Player::prepare()
 {
     const int w = m_content.screenWidth, h = m_content.screenHeight;
     if (w <= 0 || h <= 0)
-        m_problems << QStringLiteral("显示屏的宽度或高度未知，无法播放。");
+        m_problems << QCoreApplication::translate("Player", "显示屏的宽度或高度未知，无法播放。");
     for (int k = 0; k < m_content.programs.size(); ++k) {
         const StoredProgram& stored = m_content.programs.at(k);
         Prepared p;
         const auto index = parseProgramIndex(stored.index, w, h);
         if (!index || w <= 0 || h <= 0) {
             if (!index)
-                m_problems << QStringLiteral("节目%1的索引帧损坏，不播放。").arg(k + 1);
+                m_problems
+                    << QCoreApplication::translate("Player", "节目%1的索引帧损坏，不播放。").arg(k + 1);
             m_programs.push_back(std::move(p));
             continue;
         }
@@ -95,7 +98,8 @@ void Player::prepare()
         const int frames = p.index.frameCount();
         const qint64 need = static_cast<qint64>(frames) * frameByteCount(w, h, m_content.colours);
         if (stored.data.size() < need)
-            m_problems << QStringLiteral("节目%1的数据只有%2字节，%3帧需要%4字节；缺少的部分显示为暗。")
+            m_problems << QCoreApplication::translate(
+                              "Player", "节目%1的数据只有%2字节，%3帧需要%4字节；缺少的部分显示为暗。")
                               .arg(k + 1)
                               .arg(stored.data.size())
                               .arg(frames)

@@ -3,6 +3,7 @@
 #include "link/downloadframes.h"
 #include "link/frames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +17,12 @@ namespace dotsign {
 
 namespace {
 
-const char* const kExportFailed = "数据没有导入成功。";
+const char* const kExportFailed = QT_TRANSLATE_NOOP("UsbExport", "数据没有导入成功。");
 
 Status exportFailed(const QString& reason)
 {
-    return Status::failure(QString::fromUtf8(kExportFailed) + QLatin1Char('\n') + reason);
+    return Status::failure(QCoreApplication::translate("UsbExport", kExportFailed) + QLatin1Char('\n') +
+                           reason);
 }
 
 // The export file under construction: every record is written and flushed
@@ -41,11 +43,11 @@ public:
     {
         const QFileInfo info(m_target);
         if (!QDir().mkpath(info.absolutePath()))
-            return exportFailed(
-                QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(info.absolutePath())));
+            return exportFailed(QCoreApplication::translate("UsbExport", "无法创建文件夹 %1")
+                                    .arg(QDir::toNativeSeparators(info.absolutePath())));
         // A link in place of the folder would take the file off the chosen volume.
         if (QFileInfo(info.absolutePath()).isSymLink())
-            return exportFailed(QStringLiteral("文件夹 %1 是指向别处的链接。")
+            return exportFailed(QCoreApplication::translate("UsbExport", "文件夹 %1 是指向别处的链接。")
                                     .arg(QDir::toNativeSeparators(info.absolutePath())));
         m_temporary = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
                                         QStringLiteral(".XXXXXX"));
@@ -176,8 +178,8 @@ Status transdata_usb(ProjectState& state, LedPlanes& planes, LinkState& link, co
         renderProgram(state, planes, n, observer.note, saveBitmaps);
         const auto shape = programShape(state, n);
         if (!shape)
-            return exportFailed(
-                QStringLiteral("%1的最后一个分区高度为 0。").arg(state.program(n).programName));
+            return exportFailed(QCoreApplication::translate("UsbExport", "%1的最后一个分区高度为 0。")
+                                    .arg(state.program(n).programName));
         QString error;
         const auto index = programIndexFrame(buffer, screen, k, DownloadAddress(link.targetIndex), &error);
         if (!index)
