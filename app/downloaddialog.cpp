@@ -117,7 +117,7 @@ void TBXItem7Click(DeviceContext& context, TMAINForm& window, TFDown& progress)
             &window, TFDown::tr("请确定是否发送当前这些节目到显示屏内?\r\n发送按'Yes',不发送按'NO'.")))
         return;
     if (!context.planes) {
-        context.dialogs.error(&window, QString(), QString::fromUtf8(kSendFailedMessage));
+        context.dialogs.error(&window, QString(), sendFailedMessage());
         return;
     }
     DeviceCommandsGuard guard(context.commands);
