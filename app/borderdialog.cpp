@@ -14,10 +14,10 @@ namespace dotsign {
 TF_LSBK::TF_LSBK(DeviceContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TF_LSBK"));
-    setWindowTitle(QStringLiteral("流水边框功能"));
-    m_border = new QCheckBox(QStringLiteral("选择带流水边框"), this);
-    m_send = new QPushButton(QStringLiteral("发送"), this);
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    setWindowTitle(tr("流水边框功能"));
+    m_border = new QCheckBox(tr("选择带流水边框"), this);
+    m_send = new QPushButton(tr("发送"), this);
+    auto* close = new QPushButton(tr("关闭"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_send);

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,16 +87,16 @@ QToolButton* ClockPanel::alignButton(const QString& name) const
 QWidget* ClockPanel::createPositionRow()
 {
     auto* row = new QWidget(this);
-    m_x = spin(row, "SpinEdit3", 1024, QStringLiteral("时钟信息的左起始坐标"));
-    m_y = spin(row, "SpinEdit6", 256, QStringLiteral("时钟信息的上起始坐标"));
-    m_spacing = spin(row, "SpinEdit2", 256, QStringLiteral("信息行的象数点"));
+    m_x = spin(row, "SpinEdit3", 1024, tr("时钟信息的左起始坐标"));
+    m_y = spin(row, "SpinEdit6", 256, tr("时钟信息的上起始坐标"));
+    m_spacing = spin(row, "SpinEdit2", 256, tr("信息行的象数点"));
     auto* h = new QHBoxLayout(row);
     h->setContentsMargins(0, 0, 0, 0);
-    h->addWidget(new QLabel(QStringLiteral("左起点(X):"), row));
+    h->addWidget(new QLabel(tr("左起点(X):"), row));
     h->addWidget(m_x);
-    h->addWidget(new QLabel(QStringLiteral("上起点(Y):"), row));
+    h->addWidget(new QLabel(tr("上起点(Y):"), row));
     h->addWidget(m_y);
-    h->addWidget(new QLabel(QStringLiteral("行间距"), row));
+    h->addWidget(new QLabel(tr("行间距"), row));
     h->addWidget(m_spacing);
     h->addSpacing(12);
     struct Align
@@ -106,12 +107,15 @@ QWidget* ClockPanel::createPositionRow()
         bool horizontal;
         int where;
     };
-    const Align aligns[] = {
-        {"SpeedButton5", "⇤", "左对齐", true, 0},    {"SpeedButton6", "↔", "水平居中", true, 1},
-        {"SpeedButton7", "⇥", "右对齐", true, 2},    {"SpeedButton10", "⤒", "顶端对齐", false, 0},
-        {"SpeedButton9", "↕", "垂直居中", false, 1}, {"SpeedButton8", "⤓", "底端对齐", false, 2}};
+    const Align aligns[] = {{"SpeedButton5", "⇤", QT_TRANSLATE_NOOP("ClockPanel", "左对齐"), true, 0},
+                            {"SpeedButton6", "↔", QT_TRANSLATE_NOOP("ClockPanel", "水平居中"), true, 1},
+                            {"SpeedButton7", "⇥", QT_TRANSLATE_NOOP("ClockPanel", "右对齐"), true, 2},
+                            {"SpeedButton10", "⤒", QT_TRANSLATE_NOOP("ClockPanel", "顶端对齐"), false, 0},
+                            {"SpeedButton9", "↕", QT_TRANSLATE_NOOP("ClockPanel", "垂直居中"), false, 1},
+                            {"SpeedButton8", "⤓", QT_TRANSLATE_NOOP("ClockPanel", "底端对齐"), false, 2}};
     for (const Align& a : aligns) {
-        QToolButton* b = makeButton(a.name, QString::fromUtf8(a.text), QString::fromUtf8(a.tip));
+        QToolButton* b =
+            makeButton(a.name, QString::fromUtf8(a.text), QCoreApplication::translate("ClockPanel", a.tip));
         const bool horizontal = a.horizontal;
         const int where = a.where;
         connect(b, &QToolButton::clicked, this, [this, horizontal, where] { align(horizontal, where); });
@@ -126,13 +130,17 @@ QWidget* ClockPanel::createPositionRow()
 QWidget* ClockPanel::createFormatRow()
 {
     auto* row = new QWidget(this);
-    auto* elements = new QGroupBox(QStringLiteral("日期格式"), row);
+    auto* elements = new QGroupBox(tr("日期格式"), row);
     auto* eh = new QHBoxLayout(elements);
     const char* const names[7] = {"CheckBox9",  "CheckBox10", "CheckBox12", "CheckBox16",
                                   "CheckBox17", "CheckBox18", "CheckBox19"};
-    const char* const captions[7] = {"年", "月", "日", "星期", "时", "分", "秒"};
+    const char* const captions[7] = {
+        QT_TRANSLATE_NOOP("ClockPanel", "年"), QT_TRANSLATE_NOOP("ClockPanel", "月"),
+        QT_TRANSLATE_NOOP("ClockPanel", "日"), QT_TRANSLATE_NOOP("ClockPanel", "星期"),
+        QT_TRANSLATE_NOOP("ClockPanel", "时"), QT_TRANSLATE_NOOP("ClockPanel", "分"),
+        QT_TRANSLATE_NOOP("ClockPanel", "秒")};
     for (size_t i = 0; i < 7; ++i) {
-        m_elements[i] = new QCheckBox(QString::fromUtf8(captions[i]), elements);
+        m_elements[i] = new QCheckBox(QCoreApplication::translate("ClockPanel", captions[i]), elements);
         m_elements[i]->setObjectName(QLatin1String(names[i]));
         connect(m_elements[i], &QCheckBox::clicked, this, &ClockPanel::Edit4Change);
         eh->addWidget(m_elements[i]);
@@ -151,10 +159,9 @@ QWidget* ClockPanel::createFormatRow()
         l->addWidget(b);
         return box;
     };
-    QGroupBox* years = makeRadioGroup("RadioGroup3", QStringLiteral("年份风格"), m_year4,
-                                      QStringLiteral("4位年"), m_year2, QStringLiteral("2位年"));
-    QGroupBox* lines = makeRadioGroup("RadioGroup4", QStringLiteral("分行"), m_single, QStringLiteral("单行"),
-                                      m_multi, QStringLiteral("多行"));
+    QGroupBox* years =
+        makeRadioGroup("RadioGroup3", tr("年份风格"), m_year4, tr("4位年"), m_year2, tr("2位年"));
+    QGroupBox* lines = makeRadioGroup("RadioGroup4", tr("分行"), m_single, tr("单行"), m_multi, tr("多行"));
     for (QRadioButton* r : {m_year4, m_year2, m_single, m_multi})
         connect(r, &QRadioButton::clicked, this, &ClockPanel::centreAndDraw);
     auto* h = new QHBoxLayout(row);
@@ -186,16 +193,16 @@ QToolButton* ClockPanel::makeSwatch(const char* name, const QColor& colour)
 QWidget* ClockPanel::createLookRow()
 {
     auto* row = new QWidget(this);
-    auto* styleBox = new QGroupBox(QStringLiteral("显示风格"), row);
+    auto* styleBox = new QGroupBox(tr("显示风格"), row);
     m_style = new QComboBox(styleBox);
     m_style->setObjectName(QStringLiteral("ComboBox1"));
-    m_style->setToolTip(QStringLiteral("时间风格"));
+    m_style->setToolTip(tr("时间风格"));
     m_style->addItems({QStringLiteral("2009-08-28 12:00:00"), QStringLiteral("08/28/2009 12:00:00"),
                        QStringLiteral("2009年08月28日12点00分00秒")});
     (new QHBoxLayout(styleBox))->addWidget(m_style);
     connect(m_style, &QComboBox::activated, this, &ClockPanel::centreAndDraw);
 
-    auto* fixedBox = new QGroupBox(QStringLiteral("固定文字"), row);
+    auto* fixedBox = new QGroupBox(tr("固定文字"), row);
     m_fixedText = new QLineEdit(fixedBox);
     m_fixedText->setObjectName(QStringLiteral("Edit4"));
     (new QHBoxLayout(fixedBox))->addWidget(m_fixedText);
@@ -203,7 +210,7 @@ QWidget* ClockPanel::createLookRow()
 
     m_font = new QComboBox(row);
     m_font->setObjectName(QStringLiteral("cmbFont2"));
-    m_font->addItems({QStringLiteral("细字体"), QStringLiteral("粗字体")});
+    m_font->addItems({tr("细字体"), tr("粗字体")});
     connect(m_font, &QComboBox::currentIndexChanged, this, [this] {
         if (guarded())
             return;
@@ -212,15 +219,14 @@ QWidget* ClockPanel::createLookRow()
     });
     m_size = new QComboBox(row);
     m_size->setObjectName(QStringLiteral("cmbFontSize2"));
-    m_size->addItems({QStringLiteral("单字12个LED灯大小"), QStringLiteral("单字16个LED灯大小"),
-                      QStringLiteral("单字32个LED灯大小")});
+    m_size->addItems({tr("单字12个LED灯大小"), tr("单字16个LED灯大小"), tr("单字32个LED灯大小")});
     connect(m_size, &QComboBox::currentIndexChanged, this, &ClockPanel::Edit4Change);
 
     const char* const textNames[3] = {"Image11", "Image9", "Image10"};
     const char* const backNames[4] = {"Image14", "Image12", "Image13", "Image15"};
     const QColor colours[4] = {kRed, kGreen, kYellow, Qt::black};
     auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(new QLabel(QStringLiteral("字体颜色"), row));
+    colourRow->addWidget(new QLabel(tr("字体颜色"), row));
     for (int i = 0; i < 3; ++i) {
         m_textColours[static_cast<size_t>(i)] = makeSwatch(textNames[i], colours[i]);
         connect(m_textColours[static_cast<size_t>(i)], &QToolButton::clicked, this,
@@ -228,7 +234,7 @@ QWidget* ClockPanel::createLookRow()
         colourRow->addWidget(m_textColours[static_cast<size_t>(i)]);
     }
     colourRow->addSpacing(12);
-    colourRow->addWidget(new QLabel(QStringLiteral("背景颜色"), row));
+    colourRow->addWidget(new QLabel(tr("背景颜色"), row));
     for (int i = 0; i < 4; ++i) {
         m_backColours[static_cast<size_t>(i)] = makeSwatch(backNames[i], colours[i]);
         connect(m_backColours[static_cast<size_t>(i)], &QToolButton::clicked, this,
@@ -311,10 +317,9 @@ void ClockPanel::Edit4Change()
     z.clockMultiLine = m_multi->isChecked() ? 1 : 0;
     z.zoneFile.clear();
 
-    const QString sizeText = m_size->currentText();
-    ClockDigitSize = sizeText == QStringLiteral("单字32个LED灯大小")   ? 32
-                     : sizeText == QStringLiteral("单字12个LED灯大小") ? 12
-                                                                       : 16;
+    // The items are 12, 16 and 32 LEDs a character, in that order.
+    const int sizeIndex = m_size->currentIndex();
+    ClockDigitSize = sizeIndex == 2 ? 32 : sizeIndex == 0 ? 12 : 16;
     if (!z.clockMultiLine)
         ClockEditFont = m_font->currentIndex() == 0 ? QStringLiteral("宋体") : QStringLiteral("黑体");
 

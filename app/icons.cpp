@@ -1,5 +1,6 @@
 #include "app/icons.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -40,15 +41,15 @@ QIcon nodeIcon(int image)
 {
     switch (image) {
     case 1:
-        return badgeIcon(QStringLiteral("时"), QColor(0x2e, 0x7d, 0x32));
+        return badgeIcon(QCoreApplication::translate("Icons", "时"), QColor(0x2e, 0x7d, 0x32));
     case 2:
-        return badgeIcon(QStringLiteral("图"), QColor(0x6a, 0x1b, 0x9a));
+        return badgeIcon(QCoreApplication::translate("Icons", "图"), QColor(0x6a, 0x1b, 0x9a));
     case 5:
-        return badgeIcon(QStringLiteral("屏"), QColor(0x37, 0x47, 0x4f));
+        return badgeIcon(QCoreApplication::translate("Icons", "屏"), QColor(0x37, 0x47, 0x4f));
     case 6:
-        return badgeIcon(QStringLiteral("节"), QColor(0xe6, 0x51, 0x00));
+        return badgeIcon(QCoreApplication::translate("Icons", "节"), QColor(0xe6, 0x51, 0x00));
     default:
-        return badgeIcon(QStringLiteral("文"), QColor(0x15, 0x65, 0xc0));
+        return badgeIcon(QCoreApplication::translate("Icons", "文"), QColor(0x15, 0x65, 0xc0));
     }
 }
 
@@ -64,16 +65,15 @@ QIcon commandIcon(CommandIcon icon)
     Look look{"?", grey};
     switch (icon) {
     case CommandIcon::New:
-        look = {"新", blue};
+        look = {QT_TRANSLATE_NOOP("Icons", "新"), blue};
         break;
     case CommandIcon::Open:
-        look = {"开", blue};
-        break;
+        return badgeIcon(QCoreApplication::translate("Icons", "开", "open"), blue);
     case CommandIcon::Save:
-        look = {"存", blue};
+        look = {QT_TRANSLATE_NOOP("Icons", "存"), blue};
         break;
     case CommandIcon::SaveAs:
-        look = {"另", blue};
+        look = {QT_TRANSLATE_NOOP("Icons", "另"), blue};
         break;
     case CommandIcon::Add:
         look = {"+", green};
@@ -82,46 +82,45 @@ QIcon commandIcon(CommandIcon icon)
         look = {"−", red};
         break;
     case CommandIcon::Hardware:
-        look = {"硬", grey};
+        look = {QT_TRANSLATE_NOOP("Icons", "硬"), grey};
         break;
     case CommandIcon::Border:
-        look = {"框", purple};
+        look = {QT_TRANSLATE_NOOP("Icons", "框"), purple};
         break;
     case CommandIcon::Brightness:
-        look = {"亮", orange};
+        look = {QT_TRANSLATE_NOOP("Icons", "亮"), orange};
         break;
     case CommandIcon::Timer:
-        look = {"定", orange};
+        look = {QT_TRANSLATE_NOOP("Icons", "定"), orange};
         break;
     case CommandIcon::Send:
-        look = {"发", green};
+        look = {QT_TRANSLATE_NOOP("Icons", "发"), green};
         break;
     case CommandIcon::Usb:
         look = {"U", purple};
         break;
     case CommandIcon::Clock:
-        look = {"校", orange};
+        look = {QT_TRANSLATE_NOOP("Icons", "校"), orange};
         break;
     case CommandIcon::PowerOn:
-        look = {"开", green};
-        break;
+        return badgeIcon(QCoreApplication::translate("Icons", "开", "power on"), green);
     case CommandIcon::PowerOff:
-        look = {"关", red};
+        look = {QT_TRANSLATE_NOOP("Icons", "关"), red};
         break;
     case CommandIcon::Pause:
-        look = {"停", grey};
+        look = {QT_TRANSLATE_NOOP("Icons", "停"), grey};
         break;
     case CommandIcon::Resume:
-        look = {"续", grey};
+        look = {QT_TRANSLATE_NOOP("Icons", "续"), grey};
         break;
     case CommandIcon::Find:
-        look = {"查", purple};
+        look = {QT_TRANSLATE_NOOP("Icons", "查"), purple};
         break;
     case CommandIcon::Exit:
-        look = {"退", red};
+        look = {QT_TRANSLATE_NOOP("Icons", "退"), red};
         break;
     }
-    return badgeIcon(QString::fromUtf8(look.glyph), look.colour);
+    return badgeIcon(QCoreApplication::translate("Icons", look.glyph), look.colour);
 }
 
 // A small sign with lit LEDs.

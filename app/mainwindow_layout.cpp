@@ -225,7 +225,7 @@ void TMAINForm::openTextFile()
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_dialogs.error(this, QString(), QStringLiteral("文件读错误。"));
+        m_dialogs.error(this, QString(), tr("文件读错误。"));
         return;
     }
     const QByteArray bytes = file.readAll();

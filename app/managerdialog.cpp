@@ -15,17 +15,17 @@ namespace dotsign {
 TFMANA::TFMANA(DeviceContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TFMANA"));
-    setWindowTitle(QStringLiteral("管理员使用的功能"));
+    setWindowTitle(tr("管理员使用的功能"));
     auto* picture = new QLabel(this);
     picture->setPixmap(boardPicture(64));
     m_entry = new QLineEdit(this);
     m_entry->setEchoMode(QLineEdit::Password);
-    m_confirm = new QPushButton(QStringLiteral("确认"), this);
+    m_confirm = new QPushButton(tr("确认"), this);
     m_confirm->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("请输入登录密码"), this));
+    right->addWidget(new QLabel(tr("请输入登录密码"), this));
     right->addWidget(m_entry);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -56,7 +56,7 @@ void TFMANA::showEvent(QShowEvent* event)
 void TFMANA::confirm()
 {
     if (m_entry->text() != m_context.state.cur().password) {
-        m_context.dialogs.information(this, QStringLiteral("密码错误,请重新录入。"));
+        m_context.dialogs.information(this, tr("密码错误,请重新录入。"));
         return;
     }
     accept();

@@ -14,17 +14,17 @@
 namespace dotsign {
 
 PlaybackGroup::PlaybackGroup(ProjectState& state, QWidget* parent)
-    : QGroupBox(QStringLiteral("节目属性"), parent), m_state(state)
+    : QGroupBox(tr("节目属性"), parent), m_state(state)
 {
     setObjectName(QStringLiteral("GroupBox11"));
     m_effect = new QComboBox(this);
     m_effect->setObjectName(QStringLiteral("ComboBox3"));
     m_effect->addItems(effectNames());
-    m_effect->setToolTip(QStringLiteral("显示屏进入显示方式"));
+    m_effect->setToolTip(tr("显示屏进入显示方式"));
     m_speed = new QComboBox(this);
     m_speed->setObjectName(QStringLiteral("ComboBox5"));
     m_speed->addItems(speedNames());
-    m_speed->setToolTip(QStringLiteral("显示屏移动的速度"));
+    m_speed->setToolTip(tr("显示屏移动的速度"));
     m_stay = new QLineEdit(this);
     m_stay->setObjectName(QStringLiteral("Edit1"));
     // Digits only. A further digit after "255" must still reach the handler
@@ -32,13 +32,13 @@ PlaybackGroup::PlaybackGroup(ProjectState& state, QWidget* parent)
     m_stay->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), m_stay));
     m_stay->setMaximumWidth(80);
-    m_fixed = new QCheckBox(QStringLiteral("固定不动"), this);
+    m_fixed = new QCheckBox(tr("固定不动"), this);
     m_fixed->setObjectName(QStringLiteral("CheckBox14"));
-    m_clearFirst = new QCheckBox(QStringLiteral("播放前清场"), this);
+    m_clearFirst = new QCheckBox(tr("播放前清场"), this);
     m_clearFirst->setObjectName(QStringLiteral("CheckBox29"));
     m_clearFirst->setChecked(true);
-    auto* note = new QLabel(
-        QStringLiteral("注意：当左右移动时，页间停留为0和选择单行处理，文本之间不会出现空格。"), this);
+    auto* note =
+        new QLabel(tr("注意：当左右移动时，页间停留为0和选择单行处理，文本之间不会出现空格。"), this);
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: #8a4b00;"));
 
@@ -47,9 +47,9 @@ PlaybackGroup::PlaybackGroup(ProjectState& state, QWidget* parent)
     stayRow->addWidget(m_fixed);
     stayRow->addStretch();
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("播放方式"), m_effect);
-    form->addRow(QStringLiteral("动画速度"), m_speed);
-    form->addRow(QStringLiteral("页间停留"), stayRow);
+    form->addRow(tr("播放方式"), m_effect);
+    form->addRow(tr("动画速度"), m_speed);
+    form->addRow(tr("页间停留"), stayRow);
     form->addRow(QString(), m_clearFirst);
     form->addRow(note);
 

@@ -40,8 +40,11 @@ QTime timeOf(const QString& text)
     return t.isValid() ? t : QTime(0, 0);
 }
 
-const char* const kWeekdayCaptions[7] = {"星期一", "星期二", "星期三", "星期四",
-                                         "星期五", "星期六", "星期日"};
+const char* const kWeekdayCaptions[7] = {
+    QT_TRANSLATE_NOOP("dotsign::ProgramPage", "星期一"), QT_TRANSLATE_NOOP("dotsign::ProgramPage", "星期二"),
+    QT_TRANSLATE_NOOP("dotsign::ProgramPage", "星期三"), QT_TRANSLATE_NOOP("dotsign::ProgramPage", "星期四"),
+    QT_TRANSLATE_NOOP("dotsign::ProgramPage", "星期五"), QT_TRANSLATE_NOOP("dotsign::ProgramPage", "星期六"),
+    QT_TRANSLATE_NOOP("dotsign::ProgramPage", "星期日")};
 
 } // namespace
 
@@ -61,10 +64,10 @@ TjiemuProp& ProgramPage::program()
 
 QWidget* ProgramPage::createPlayMode()
 {
-    m_playMode = new QGroupBox(QStringLiteral("播放模式"), this);
+    m_playMode = new QGroupBox(tr("播放模式"), this);
     m_playMode->setObjectName(QStringLiteral("RadioGroup2"));
-    m_sequential = new QRadioButton(QStringLiteral("顺序播放"), m_playMode);
-    m_fixedLength = new QRadioButton(QStringLiteral("定长播放                      秒"), m_playMode);
+    m_sequential = new QRadioButton(tr("顺序播放"), m_playMode);
+    m_fixedLength = new QRadioButton(tr("定长播放                      秒"), m_playMode);
     m_sequential->setChecked(true);
     // The seconds field sits in the gap of the caption, before "秒".
     m_seconds = new QSpinBox(m_fixedLength);
@@ -72,7 +75,7 @@ QWidget* ProgramPage::createPlayMode()
     m_seconds->setRange(5, 1800);
     m_seconds->setSingleStep(5);
     m_seconds->setValue(200);
-    m_seconds->setToolTip(QStringLiteral("显示屏整屏刷新频率"));
+    m_seconds->setToolTip(tr("显示屏整屏刷新频率"));
     m_seconds->setEnabled(false);
     m_fixedLength->installEventFilter(this);
     auto* v = new QVBoxLayout(m_playMode);
@@ -91,7 +94,7 @@ void ProgramPage::placeSecondsField()
     const int indicator = m_fixedLength->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &opt) +
                           m_fixedLength->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &opt);
     const QFontMetrics fm(m_fixedLength->font());
-    const int left = indicator + fm.horizontalAdvance(QStringLiteral("定长播放 "));
+    const int left = indicator + fm.horizontalAdvance(tr("定长播放 "));
     const int width = fm.horizontalAdvance(QStringLiteral("                     "));
     const int height = qMin(m_seconds->sizeHint().height(), m_fixedLength->height());
     m_seconds->setGeometry(left, (m_fixedLength->height() - height) / 2, width, height);
@@ -108,37 +111,37 @@ QGroupBox* ProgramPage::createSchedule()
 {
     m_schedule = new QGroupBox(this);
     m_schedule->setObjectName(QStringLiteral("GroupBox10"));
-    m_timedPlay = new QCheckBox(QStringLiteral("定时播放"), m_schedule);
+    m_timedPlay = new QCheckBox(tr("定时播放"), m_schedule);
     m_timedPlay->setObjectName(QStringLiteral("CheckBox2"));
-    m_timedPlay->setToolTip(QStringLiteral("表示该信息不限制日期"));
+    m_timedPlay->setToolTip(tr("表示该信息不限制日期"));
     connect(m_timedPlay, &QCheckBox::clicked, this, &ProgramPage::timedPlayClicked);
 
-    auto makeDate = [this](const char* name, const char* hint, QString TjiemuProp::*field) {
+    auto makeDate = [this](const char* name, const QString& hint, QString TjiemuProp::*field) {
         auto* edit = new QDateEdit(m_schedule);
         edit->setObjectName(QLatin1String(name));
         edit->setDisplayFormat(kDateFormat);
         edit->setCalendarPopup(true);
-        edit->setToolTip(QString::fromUtf8(hint));
+        edit->setToolTip(hint);
         connect(edit, &QDateEdit::dateChanged, this,
                 [this, field](const QDate& d) { program().*field = d.toString(kDateFormat); });
         m_scheduleControls << edit;
         return edit;
     };
-    m_startDate = makeDate("disp_startdate", "选择该信息显示和播放的开始日期", &TjiemuProp::startDate);
-    m_endDate = makeDate("disp_enddate", "选择该信息显示和播放的停止日期", &TjiemuProp::endDate);
+    m_startDate = makeDate("disp_startdate", tr("选择该信息显示和播放的开始日期"), &TjiemuProp::startDate);
+    m_endDate = makeDate("disp_enddate", tr("选择该信息显示和播放的停止日期"), &TjiemuProp::endDate);
 
     auto* dates = new QHBoxLayout;
     dates->addWidget(m_timedPlay);
     dates->addSpacing(16);
-    dates->addWidget(new QLabel(QStringLiteral("起播日期"), m_schedule));
+    dates->addWidget(new QLabel(tr("起播日期"), m_schedule));
     dates->addWidget(m_startDate);
-    dates->addWidget(new QLabel(QStringLiteral("停播日期"), m_schedule));
+    dates->addWidget(new QLabel(tr("停播日期"), m_schedule));
     dates->addWidget(m_endDate);
     dates->addStretch();
 
     auto* days = new QHBoxLayout;
     for (int i = 0; i < 7; ++i) {
-        auto* box = new QCheckBox(QString::fromUtf8(kWeekdayCaptions[i]), m_schedule);
+        auto* box = new QCheckBox(tr(kWeekdayCaptions[i]), m_schedule);
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this,
                 [this, i](bool on) { program().weekdays[static_cast<size_t>(i)] = on ? 1 : 0; });
@@ -185,11 +188,11 @@ QWidget* ProgramPage::createSlots()
         // Two slots per row keeps the page low enough for the dock.
         const int row = i / 2;
         const int col = (i % 2) * 7;
-        grid->addWidget(new QLabel(QStringLiteral("起播时间%1").arg(i + 1), box), row, col);
+        grid->addWidget(new QLabel(tr("起播时间%1").arg(i + 1), box), row, col);
         grid->addWidget(m_starts[s], row, col + 1);
-        grid->addWidget(new QLabel(QStringLiteral("停播时间"), box), row, col + 2);
+        grid->addWidget(new QLabel(tr("停播时间"), box), row, col + 2);
         grid->addWidget(m_stops[s], row, col + 3);
-        grid->addWidget(new QLabel(QStringLiteral("音量"), box), row, col + 4);
+        grid->addWidget(new QLabel(tr("音量"), box), row, col + 4);
         grid->addWidget(m_volumes[s], row, col + 5);
         if (col == 0)
             grid->setColumnMinimumWidth(6, 24);

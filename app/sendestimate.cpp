@@ -1,5 +1,6 @@
 #include "app/sendestimate.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 
@@ -57,8 +58,10 @@ QString durationText(qint64 ms)
 {
     const qint64 seconds = (std::max<qint64>(ms, 0) + 999) / 1000;
     if (seconds < 60)
-        return QStringLiteral("%1秒").arg(seconds);
-    return QStringLiteral("%1分%2秒").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        return QCoreApplication::translate("SendEstimate", "%1秒").arg(seconds);
+    return QCoreApplication::translate("SendEstimate", "%1分%2秒")
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace dotsign

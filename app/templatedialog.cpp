@@ -19,7 +19,7 @@ TemplateTile::TemplateTile(int layoutTemplate, QWidget* parent) : QFrame(parent)
     setObjectName(QLatin1String(names[layoutTemplate - 1]));
     setMinimumSize(71, 68);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("模板%1").arg(layoutTemplate));
+    setToolTip(tr("模板%1").arg(layoutTemplate));
 }
 
 void TemplateTile::setMarked(bool marked)
@@ -47,8 +47,7 @@ void TemplateTile::paintEvent(QPaintEvent*)
         const ZoneRect& r = rects[static_cast<size_t>(z)];
         p.drawRect(pic.x() + r.x, pic.y() + r.y, r.width - 1, r.height - 1);
     }
-    p.drawText(QRect(0, height() - labelHeight, width(), labelHeight), Qt::AlignCenter,
-               QStringLiteral("主分区"));
+    p.drawText(QRect(0, height() - labelHeight, width(), labelHeight), Qt::AlignCenter, tr("主分区"));
 }
 
 void TemplateTile::mousePressEvent(QMouseEvent* event)
@@ -66,7 +65,7 @@ void TemplateTile::mouseReleaseEvent(QMouseEvent* event)
 TemplateDialog::TemplateDialog(ProjectState& state, QWidget* parent) : QDialog(parent), m_state(state)
 {
     setObjectName(QStringLiteral("TF_MODAL"));
-    setWindowTitle(QStringLiteral("选择模板"));
+    setWindowTitle(tr("选择模板"));
     auto* tabs = new QTabWidget(this);
     auto* page = new QWidget(tabs);
     auto* row = new QHBoxLayout(page);
@@ -77,11 +76,11 @@ TemplateDialog::TemplateDialog(ProjectState& state, QWidget* parent) : QDialog(p
         connect(tile, &TemplateTile::pressed, this, [this, tile] { mark(tile); });
         connect(tile, &TemplateTile::clicked, this, [this, t] { m_state.currentTemplate = t; });
     }
-    tabs->addTab(page, QStringLiteral("分区模板"));
+    tabs->addTab(page, tr("分区模板"));
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         m_state.currentTemplate = markedTemplate();
         accept();

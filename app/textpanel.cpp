@@ -52,7 +52,7 @@ TextPanel::TextPanel(ProjectState& state, QWidget* parent) : QWidget(parent), m_
     setObjectName(QStringLiteral("Panel5"));
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
-    m_memo->setPlaceholderText(QStringLiteral("在此输入要显示的文字"));
+    m_memo->setPlaceholderText(tr("在此输入要显示的文字"));
     m_unsupported = new QLabel(this);
     m_unsupported->setObjectName(QStringLiteral("unsupportedLabel"));
     m_unsupported->setWordWrap(true);
@@ -71,8 +71,8 @@ QWidget* TextPanel::createBar()
     auto* bar = new QWidget(this);
     auto* open = new QToolButton(bar);
     open->setObjectName(QStringLiteral("SpeedButton1"));
-    open->setText(QStringLiteral("打开"));
-    open->setToolTip(QStringLiteral("打开一个文本文件"));
+    open->setText(tr("打开"));
+    open->setToolTip(tr("打开一个文本文件"));
     connect(open, &QToolButton::clicked, this, &TextPanel::openRequested);
     m_font = new QComboBox(bar);
     m_font->setObjectName(QStringLiteral("cmbFont"));
@@ -82,12 +82,12 @@ QWidget* TextPanel::createBar()
     m_size = new QComboBox(bar);
     m_size->setObjectName(QStringLiteral("cmbFontSize"));
     m_size->addItems(textSizeList());
-    m_red = makeColourButton("Image6", QColor(255, 0, 0), QStringLiteral("红色"), 1);
-    m_green = makeColourButton("Image3", QColor(0, 128, 0), QStringLiteral("绿色"), 2);
-    m_yellow = makeColourButton("Image2", QColor(255, 255, 0), QStringLiteral("黄色"), 3);
-    m_singleLine = new QCheckBox(QStringLiteral("单行处理"), bar);
+    m_red = makeColourButton("Image6", QColor(255, 0, 0), tr("红色"), 1);
+    m_green = makeColourButton("Image3", QColor(0, 128, 0), tr("绿色"), 2);
+    m_yellow = makeColourButton("Image2", QColor(255, 255, 0), tr("黄色"), 3);
+    m_singleLine = new QCheckBox(tr("单行处理"), bar);
     m_singleLine->setObjectName(QStringLiteral("CheckBox11"));
-    m_couplet = new QCheckBox(QStringLiteral("对联效果"), bar);
+    m_couplet = new QCheckBox(tr("对联效果"), bar);
     m_couplet->setObjectName(QStringLiteral("CheckBox13"));
 
     auto* h = new QHBoxLayout(bar);
@@ -200,7 +200,7 @@ void TextPanel::showUnsupported(const QString& characters)
 {
     m_unsupported->setVisible(!characters.isEmpty());
     if (!characters.isEmpty())
-        m_unsupported->setText(QStringLiteral("显示屏不能显示以下字符，它们将显示为“?”：%1").arg(characters));
+        m_unsupported->setText(tr("显示屏不能显示以下字符，它们将显示为“?”：%1").arg(characters));
 }
 
 // Stores the memo's text into the current zone and asks for a new rendering.

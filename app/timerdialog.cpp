@@ -3,6 +3,7 @@
 #include "app/devicecontext.h"
 #include "link/senders.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +21,7 @@ QString clockPanelText(const QDateTime& now, const QStringList& weekdayNames)
     const QTime t = now.time();
     const int weekday = d.dayOfWeek() % 7; // Sunday first
     const QString name = weekday < weekdayNames.size() ? weekdayNames.at(weekday) : QString();
-    return QStringLiteral("%1年%2月%3日%4点%5分%6秒%7")
+    return QCoreApplication::translate("TimerDialog", "%1年%2月%3日%4点%5分%6秒%7")
         .arg(d.year())
         .arg(d.month())
         .arg(d.day())
@@ -33,8 +34,8 @@ QString clockPanelText(const QDateTime& now, const QStringList& weekdayNames)
 TFSETTIMER::TFSETTIMER(DeviceContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TFSETTIMER"));
-    setWindowTitle(QStringLiteral("开关机及校准 时间"));
-    auto* note = new QLabel(QStringLiteral("注意：当按发送时对显示屏进行时间校准和定时开关机设置"), this);
+    setWindowTitle(tr("开关机及校准 时间"));
+    auto* note = new QLabel(tr("注意：当按发送时对显示屏进行时间校准和定时开关机设置"), this);
     m_clock = new QLabel(this);
     m_clock->setObjectName(QStringLiteral("clockPanel"));
     m_clock->setFrameShape(QFrame::Panel);
@@ -49,14 +50,14 @@ TFSETTIMER::TFSETTIMER(DeviceContext& context, QWidget* parent) : QDialog(parent
     for (QTimeEdit* e : {m_powerOn, m_powerOff})
         e->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("定时开机时间"), group), 0, 0);
+    grid->addWidget(new QLabel(tr("定时开机时间"), group), 0, 0);
     grid->addWidget(m_powerOn, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("定时关机时间"), group), 1, 0);
+    grid->addWidget(new QLabel(tr("定时关机时间"), group), 1, 0);
     grid->addWidget(m_powerOff, 1, 1);
 
-    m_send = new QPushButton(QStringLiteral("发送"), this);
-    m_save = new QPushButton(QStringLiteral("保存"), this);
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    m_send = new QPushButton(tr("发送"), this);
+    m_save = new QPushButton(tr("保存"), this);
+    auto* close = new QPushButton(tr("关闭"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* b : {m_send, m_save, close})
