@@ -59,9 +59,8 @@ void TMAINForm::FormCreate()
     DigitStrings.clear();
     for (int i = 0; i < 10; ++i)
         DigitStrings << QStringLiteral("0%1").arg(i);
-    WeekdayNames = {QStringLiteral("星期日"), QStringLiteral("星期一"), QStringLiteral("星期二"),
-                    QStringLiteral("星期三"), QStringLiteral("星期四"), QStringLiteral("星期五"),
-                    QStringLiteral("星期六")};
+    WeekdayNames = {tr("星期日"), tr("星期一"), tr("星期二"), tr("星期三"),
+                    tr("星期四"), tr("星期五"), tr("星期六")};
     m_state.memoChangeArmed = 0;
     m_state.clockChangeGuard = 0;
     GeometryLoading = false;
@@ -81,6 +80,7 @@ void TMAINForm::FormCreate()
 
     m_tree->clear();
     auto* root = new QTreeWidgetItem(m_tree, {screenLabel(0)});
+    root->setData(0, kNodeNumberRole, 0);
     setNodeImage(root, ImageScreen);
     m_state.currentScreen = 0;
     m_pages->setCurrentWidget(m_zonePage);
@@ -88,7 +88,7 @@ void TMAINForm::FormCreate()
 
 void TMAINForm::createRegions()
 {
-    auto* left = new QDockWidget(QStringLiteral("节目管理"), this);
+    auto* left = new QDockWidget(tr("节目管理"), this);
     left->setObjectName(QStringLiteral("leftDock"));
     left->setFeatures(QDockWidget::DockWidgetMovable);
     left->setWidget(createLeftDock());
@@ -109,7 +109,7 @@ QWidget* TMAINForm::createLeftDock()
     m_tree = new QTreeWidget(box);
     m_tree->setObjectName(QStringLiteral("OBJECT_TREE"));
     m_tree->setHeaderHidden(true);
-    m_tree->setToolTip(QStringLiteral("单击选择对应项目"));
+    m_tree->setToolTip(tr("单击选择对应项目"));
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tree->setIconSize(QSize(18, 18));
@@ -121,7 +121,7 @@ QWidget* TMAINForm::createLeftDock()
     types->setObjectName(QStringLiteral("RadioGroup1"));
     auto* row = new QHBoxLayout(types);
     m_zoneTypeGroup = new QButtonGroup(types);
-    const QString captions[3] = {QStringLiteral("文本"), QStringLiteral("时钟"), QStringLiteral("图文")};
+    const QString captions[3] = {tr("文本"), tr("时钟"), tr("图文")};
     for (int i = 0; i < 3; ++i) {
         auto* b = new QRadioButton(captions[i], types);
         m_zoneTypeGroup->addButton(b, i);
@@ -140,7 +140,7 @@ QWidget* TMAINForm::createLeftDock()
 QWidget* TMAINForm::createLayoutArea()
 {
     auto* area = new QWidget(this);
-    auto* title = new QLabel(QStringLiteral("显示屏整体阅览"), area);
+    auto* title = new QLabel(tr("显示屏整体阅览"), area);
     title->setObjectName(QStringLiteral("areaTitle"));
     auto* scroll = new QScrollArea(area);
     scroll->setObjectName(QStringLiteral("ScrollBox1"));
@@ -171,7 +171,7 @@ QWidget* TMAINForm::createLayoutArea()
 QWidget* TMAINForm::createPreviewArea()
 {
     auto* area = new QWidget(this);
-    auto* title = new QLabel(QStringLiteral("分区放大阅览（右键可放大）"), area);
+    auto* title = new QLabel(tr("分区放大阅览（右键可放大）"), area);
     title->setObjectName(QStringLiteral("areaTitle"));
     m_previewScroll = new QScrollArea(area);
     m_previewScroll->setObjectName(QStringLiteral("ScrollBox2"));
@@ -204,7 +204,7 @@ QWidget* TMAINForm::createPreviewArea()
 
 void TMAINForm::createPropertyDock()
 {
-    m_propertyDock = new QDockWidget(QStringLiteral("属性编辑窗体"), this);
+    m_propertyDock = new QDockWidget(tr("属性编辑窗体"), this);
     m_propertyDock->setObjectName(QStringLiteral("propertyDock"));
     m_propertyDock->setFeatures(QDockWidget::DockWidgetMovable);
     m_propertyDock->setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
@@ -217,12 +217,12 @@ void TMAINForm::createPropertyDock()
     m_clockPanel = new ClockPanel(m_state, m_editors);
     m_docPanel = new QWidget(m_editors);
     m_docPanel->setObjectName(QStringLiteral("Panel11"));
-    auto* enter = new QPushButton(QStringLiteral("进入编辑"), m_docPanel);
+    auto* enter = new QPushButton(tr("进入编辑"), m_docPanel);
     enter->setObjectName(QStringLiteral("BitBtn1"));
-    enter->setToolTip(QStringLiteral("打开图文编辑器编辑本分区"));
+    enter->setToolTip(tr("打开图文编辑器编辑本分区"));
     connect(enter, &QPushButton::clicked, this, &TMAINForm::BitBtn1Click);
     auto* docLayout = new QVBoxLayout(m_docPanel);
-    docLayout->addWidget(new QLabel(QStringLiteral("图文分区的内容在图文编辑器中编辑。"), m_docPanel));
+    docLayout->addWidget(new QLabel(tr("图文分区的内容在图文编辑器中编辑。"), m_docPanel));
     docLayout->addWidget(enter, 0, Qt::AlignLeft);
     docLayout->addStretch();
     m_editors->addWidget(m_textPanel);
@@ -266,7 +266,7 @@ void TMAINForm::createStatusBar()
             // The port drop-down sits over panel 4.
             m_portBox = new QComboBox(bar);
             m_portBox->setObjectName(QStringLiteral("Combo1"));
-            m_portBox->setToolTip(QStringLiteral("串口"));
+            m_portBox->setToolTip(tr("串口"));
             m_portBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             bar->addWidget(m_portBox);
             label->hide();
@@ -289,7 +289,7 @@ void TMAINForm::createStatusBar()
             m_dialogs.error(this, st.caption, st.message);
         refreshStatusBar();
     });
-    m_state.statusPanels[PanelScreenSize] = QStringLiteral("显示屏大小:");
+    m_state.statusPanels[PanelScreenSize] = tr("显示屏大小:");
     refreshStatusBar();
 }
 
@@ -354,12 +354,12 @@ void TMAINForm::FormShow()
 
 void TMAINForm::closeEvent(QCloseEvent* event)
 {
-    if (!m_dialogs.question(this, QStringLiteral("请确定是否退出该系统?\r\n退出按'Yes',不退出按'NO'."))) {
+    if (!m_dialogs.question(this, tr("请确定是否退出该系统?\r\n退出按'Yes',不退出按'NO'."))) {
         event->ignore();
         return;
     }
     if (m_state.modifiedFlag > 0 &&
-        m_dialogs.question(this, QStringLiteral("请确定是否保存信息?\r\n保存按'Yes',不保存按'NO'."))) {
+        m_dialogs.question(this, tr("请确定是否保存信息?\r\n保存按'Yes',不保存按'NO'."))) {
         m_state.clockChangeGuard = 200;
         const bool saved = saveProject(false);
         m_state.memoChangeArmed = 200;

@@ -7,6 +7,7 @@
 #include "project/projectfile.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -15,12 +16,6 @@
 #include "app/pixelimage.h"
 
 namespace dotsign {
-
-namespace {
-
-const QString kLaterRelease = QStringLiteral("此功能将在后续版本中提供");
-
-} // namespace
 
 QAction* TMAINForm::makeAction(const QString& name, const QString& caption, const QString& hint, int icon)
 {
@@ -39,9 +34,8 @@ QAction* TMAINForm::makeAction(const QString& name, const QString& caption, cons
 void TMAINForm::laterRelease(QAction* a)
 {
     a->setEnabled(false);
-    a->setToolTip(a->toolTip().isEmpty()
-                      ? kLaterRelease
-                      : a->toolTip() + QStringLiteral("（") + kLaterRelease + QStringLiteral("）"));
+    const QString later = tr("此功能将在后续版本中提供");
+    a->setToolTip(a->toolTip().isEmpty() ? later : tr("%1（%2）").arg(a->toolTip(), later));
     a->setStatusTip(a->toolTip());
 }
 
@@ -62,48 +56,68 @@ void TMAINForm::createActions()
     };
     const Row rows[] = {
         // Menu bar.
-        {"N_New", "新建", "", CommandIcon::New, "Ctrl+N"},
-        {"N_Open", "打开", "", CommandIcon::Open, "Ctrl+O"},
-        {"N_Save", "保存", "", CommandIcon::Save, "Ctrl+S"},
-        {"N_SaveAs", "另存为", "", CommandIcon::SaveAs, ""},
-        {"N_Exit", "退出", "", CommandIcon::Exit, ""},
-        {"N_AddProgram", "添加节目", "", CommandIcon::Add, "Ctrl+X"},
-        {"N_DeleteProgram", "删除节目", "", CommandIcon::Delete, ""},
-        {"N_Hardware", "硬件配置", "", CommandIcon::Hardware, ""},
-        {"N_Brightness", "亮度设置", "", CommandIcon::Brightness, ""},
-        {"N_Timer", "定时开关机设置", "", CommandIcon::Timer, ""},
-        {"N_Send", "发送节目", "", CommandIcon::Send, ""},
-        {"N_Calibrate", "校准时间", "", CommandIcon::Clock, ""},
-        {"N_PowerOn", "强制开机", "", CommandIcon::PowerOn, ""},
-        {"N_PowerOff", "强制关机", "", CommandIcon::PowerOff, ""},
-        {"N_Pause", "暂停显示", "", CommandIcon::Pause, ""},
-        {"N_Resume", "继续显示", "", CommandIcon::Resume, ""},
-        {"N_Help", "帮助", "", CommandIcon::Find, ""},
-        {"N_About", "简介", "", CommandIcon::Find, ""},
+        {"N_New", QT_TRANSLATE_NOOP("MainWindowCommands", "新建"), "", CommandIcon::New, "Ctrl+N"},
+        {"N_Open", QT_TRANSLATE_NOOP("MainWindowCommands", "打开"), "", CommandIcon::Open, "Ctrl+O"},
+        {"N_Save", QT_TRANSLATE_NOOP("MainWindowCommands", "保存"), "", CommandIcon::Save, "Ctrl+S"},
+        {"N_SaveAs", QT_TRANSLATE_NOOP("MainWindowCommands", "另存为"), "", CommandIcon::SaveAs, ""},
+        {"N_Exit", QT_TRANSLATE_NOOP("MainWindowCommands", "退出"), "", CommandIcon::Exit, ""},
+        {"N_AddProgram", QT_TRANSLATE_NOOP("MainWindowCommands", "添加节目"), "", CommandIcon::Add, "Ctrl+X"},
+        {"N_DeleteProgram", QT_TRANSLATE_NOOP("MainWindowCommands", "删除节目"), "", CommandIcon::Delete, ""},
+        {"N_Hardware", QT_TRANSLATE_NOOP("MainWindowCommands", "硬件配置"), "", CommandIcon::Hardware, ""},
+        {"N_Brightness", QT_TRANSLATE_NOOP("MainWindowCommands", "亮度设置"), "", CommandIcon::Brightness,
+         ""},
+        {"N_Timer", QT_TRANSLATE_NOOP("MainWindowCommands", "定时开关机设置"), "", CommandIcon::Timer, ""},
+        {"N_Send", QT_TRANSLATE_NOOP("MainWindowCommands", "发送节目"), "", CommandIcon::Send, ""},
+        {"N_Calibrate", QT_TRANSLATE_NOOP("MainWindowCommands", "校准时间"), "", CommandIcon::Clock, ""},
+        {"N_PowerOn", QT_TRANSLATE_NOOP("MainWindowCommands", "强制开机"), "", CommandIcon::PowerOn, ""},
+        {"N_PowerOff", QT_TRANSLATE_NOOP("MainWindowCommands", "强制关机"), "", CommandIcon::PowerOff, ""},
+        {"N_Pause", QT_TRANSLATE_NOOP("MainWindowCommands", "暂停显示"), "", CommandIcon::Pause, ""},
+        {"N_Resume", QT_TRANSLATE_NOOP("MainWindowCommands", "继续显示"), "", CommandIcon::Resume, ""},
+        {"N_Help", QT_TRANSLATE_NOOP("MainWindowCommands", "帮助"), "", CommandIcon::Find, ""},
+        {"N_About", QT_TRANSLATE_NOOP("MainWindowCommands", "简介"), "", CommandIcon::Find, ""},
         // Toolbar.
-        {"T_New", "新建", "新建一个显示工程", CommandIcon::New, ""},
-        {"T_Open", "打开", "打开一个显示工程", CommandIcon::Open, ""},
-        {"T_Save", "保存", "保存一个显示工程", CommandIcon::Save, ""},
-        {"T_SaveAs", "另存为", "另存为一个显示工程", CommandIcon::SaveAs, ""},
-        {"T_Add", "添加", "添加一个节目", CommandIcon::Add, ""},
-        {"T_Delete", "删除", "删除当前选择的节目", CommandIcon::Delete, ""},
-        {"T_Hardware", "硬件配置", "显示屏硬件设置", CommandIcon::Hardware, ""},
-        {"T_Border", "流水边框", "", CommandIcon::Border, ""},
-        {"T_Brightness", "调亮度", "显示屏亮度设置", CommandIcon::Brightness, ""},
-        {"T_Timer", "定时关机", "显示屏定时开关机时间设置", CommandIcon::Timer, ""},
-        {"T_Send", "发送", "发送工程内的节目信息", CommandIcon::Send, ""},
-        {"T_Usb", "保存到U盘", "通过U盘把数据导入显示屏", CommandIcon::Usb, ""},
-        {"T_Calibrate", "校时", "校准显示屏时间", CommandIcon::Clock, ""},
-        {"T_PowerOn", "开机", "强制开启显示屏", CommandIcon::PowerOn, ""},
-        {"T_PowerOff", "关机", "强制关闭显示屏", CommandIcon::PowerOff, ""},
-        {"T_Pause", "暂停显示", "暂停显示屏信息显示", CommandIcon::Pause, ""},
-        {"T_Resume", "继续显示", "继续暂停显示屏信息显示", CommandIcon::Resume, ""},
-        {"T_Find", "查找显示屏", "", CommandIcon::Find, ""},
-        {"T_Exit", "退出", "退出软件系统", CommandIcon::Exit, ""},
+        {"T_New", QT_TRANSLATE_NOOP("MainWindowCommands", "新建"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "新建一个显示工程"), CommandIcon::New, ""},
+        {"T_Open", QT_TRANSLATE_NOOP("MainWindowCommands", "打开"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "打开一个显示工程"), CommandIcon::Open, ""},
+        {"T_Save", QT_TRANSLATE_NOOP("MainWindowCommands", "保存"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "保存一个显示工程"), CommandIcon::Save, ""},
+        {"T_SaveAs", QT_TRANSLATE_NOOP("MainWindowCommands", "另存为"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "另存为一个显示工程"), CommandIcon::SaveAs, ""},
+        {"T_Add", QT_TRANSLATE_NOOP("MainWindowCommands", "添加"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "添加一个节目"), CommandIcon::Add, ""},
+        {"T_Delete", QT_TRANSLATE_NOOP("MainWindowCommands", "删除"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "删除当前选择的节目"), CommandIcon::Delete, ""},
+        {"T_Hardware", QT_TRANSLATE_NOOP("MainWindowCommands", "硬件配置"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "显示屏硬件设置"), CommandIcon::Hardware, ""},
+        {"T_Border", QT_TRANSLATE_NOOP("MainWindowCommands", "流水边框"), "", CommandIcon::Border, ""},
+        {"T_Brightness", QT_TRANSLATE_NOOP("MainWindowCommands", "调亮度"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "显示屏亮度设置"), CommandIcon::Brightness, ""},
+        {"T_Timer", QT_TRANSLATE_NOOP("MainWindowCommands", "定时关机"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "显示屏定时开关机时间设置"), CommandIcon::Timer, ""},
+        {"T_Send", QT_TRANSLATE_NOOP("MainWindowCommands", "发送"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "发送工程内的节目信息"), CommandIcon::Send, ""},
+        {"T_Usb", QT_TRANSLATE_NOOP("MainWindowCommands", "保存到U盘"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "通过U盘把数据导入显示屏"), CommandIcon::Usb, ""},
+        {"T_Calibrate", QT_TRANSLATE_NOOP("MainWindowCommands", "校时"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "校准显示屏时间"), CommandIcon::Clock, ""},
+        {"T_PowerOn", QT_TRANSLATE_NOOP("MainWindowCommands", "开机"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "强制开启显示屏"), CommandIcon::PowerOn, ""},
+        {"T_PowerOff", QT_TRANSLATE_NOOP("MainWindowCommands", "关机"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "强制关闭显示屏"), CommandIcon::PowerOff, ""},
+        {"T_Pause", QT_TRANSLATE_NOOP("MainWindowCommands", "暂停显示"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "暂停显示屏信息显示"), CommandIcon::Pause, ""},
+        {"T_Resume", QT_TRANSLATE_NOOP("MainWindowCommands", "继续显示"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "继续暂停显示屏信息显示"), CommandIcon::Resume, ""},
+        {"T_Find", QT_TRANSLATE_NOOP("MainWindowCommands", "查找显示屏"), "", CommandIcon::Find, ""},
+        {"T_Exit", QT_TRANSLATE_NOOP("MainWindowCommands", "退出"),
+         QT_TRANSLATE_NOOP("MainWindowCommands", "退出软件系统"), CommandIcon::Exit, ""},
     };
     for (const Row& r : rows) {
-        QAction* a = makeAction(QLatin1String(r.name), QString::fromUtf8(r.caption),
-                                QString::fromUtf8(r.hint), static_cast<int>(r.icon));
+        QAction* a =
+            makeAction(QLatin1String(r.name), QCoreApplication::translate("MainWindowCommands", r.caption),
+                       *r.hint ? QCoreApplication::translate("MainWindowCommands", r.hint) : QString(),
+                       static_cast<int>(r.icon));
         if (*r.shortcut)
             a->setShortcut(QKeySequence(QLatin1String(r.shortcut)));
     }
@@ -131,8 +145,10 @@ void TMAINForm::createActions()
 
 void TMAINForm::createMenus()
 {
-    auto addMenu = [this](const QString& title, std::initializer_list<const char*> names) {
+    auto addMenu = [this](const char* objectName, const QString& title,
+                          std::initializer_list<const char*> names) {
         QMenu* menu = menuBar()->addMenu(title);
+        menu->setObjectName(QLatin1String(objectName));
         menu->setToolTipsVisible(true);
         for (const char* name : names) {
             if (!*name)
@@ -142,18 +158,18 @@ void TMAINForm::createMenus()
         }
         return menu;
     };
-    addMenu(QStringLiteral("文件"), {"N_New", "N_Open", "N_Save", "N_SaveAs", "", "N_Exit"});
-    addMenu(QStringLiteral("节目"), {"N_AddProgram", "N_DeleteProgram"});
-    addMenu(QStringLiteral("设置"), {"N_Hardware", "N_Brightness", "N_Timer"});
-    addMenu(QStringLiteral("发送"),
+    addMenu("M_File", tr("文件"), {"N_New", "N_Open", "N_Save", "N_SaveAs", "", "N_Exit"});
+    addMenu("M_Program", tr("节目"), {"N_AddProgram", "N_DeleteProgram"});
+    addMenu("M_Settings", tr("设置"), {"N_Hardware", "N_Brightness", "N_Timer"});
+    addMenu("M_Send", tr("发送"),
             {"N_Send", "", "N_Calibrate", "N_PowerOn", "N_PowerOff", "N_Pause", "N_Resume"});
-    QMenu* help = addMenu(QStringLiteral("帮助"), {"N_Help", "N_About"});
+    QMenu* help = addMenu("M_Help", tr("帮助"), {"N_Help", "N_About"});
     help->menuAction()->setVisible(false);
 }
 
 void TMAINForm::createToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("工具栏"));
+    m_toolBar = addToolBar(tr("工具栏"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setIconSize(QSize(24, 24));
@@ -173,8 +189,7 @@ void TMAINForm::createToolBar()
 void TMAINForm::createTreePopup()
 {
     m_treePopup = new QMenu(this);
-    const QString captions[3] = {QStringLiteral("设置文本分区"), QStringLiteral("设置成时钟分区"),
-                                 QStringLiteral("设置成图文分区")};
+    const QString captions[3] = {tr("设置文本分区"), tr("设置成时钟分区"), tr("设置成图文分区")};
     for (int type = 0; type < 3; ++type) {
         QAction* a = m_treePopup->addAction(captions[type]);
         a->setObjectName(QStringLiteral("P_ZoneType%1").arg(type));
@@ -185,7 +200,7 @@ void TMAINForm::createTreePopup()
 
     m_imagePopup = new QMenu(this);
     for (int k = 1; k <= 5; ++k) {
-        QAction* a = m_imagePopup->addAction(QStringLiteral("放大%1倍").arg(k));
+        QAction* a = m_imagePopup->addAction(tr("放大%1倍").arg(k));
         a->setObjectName(QStringLiteral("N1%1").arg(k));
         connect(a, &QAction::triggered, this, [this, k] { zoom(k); });
     }
@@ -219,7 +234,7 @@ bool TMAINForm::saveProject(bool reselect)
     }
     if (reselect)
         m_state.modifiedFlag = 0; // the menu's save keeps it, so closing still offers to save
-    m_dialogs.information(this, QStringLiteral("保存成功!"));
+    m_dialogs.information(this, tr("保存成功!"));
     if (reselect && m_state.cur().programCount >= 1) {
         find_fenqu(1);
         OBJECT_TREEMouseDown(this);

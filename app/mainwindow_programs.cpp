@@ -26,9 +26,9 @@ void TMAINForm::addProgram()
     m_image1->setBlack(m_image1->width(), m_image1->height());
     m_state.currentZone = 1;
     if (m_state.cur().programCount >= kMaxPrograms) {
-        m_dialogs.information(this, QStringLiteral("对不起") + m_state.cur().screenName +
-                                        QStringLiteral("最多只能") + QString::number(kMaxPrograms) +
-                                        QStringLiteral("节目。"));
+        m_dialogs.information(
+            this,
+            tr("对不起%1最多只能%2节目。").arg(m_state.cur().screenName, QString::number(kMaxPrograms)));
     } else if (m_dialogs.exec(*m_templateDialog) == QDialog::Accepted) {
         createProgram(m_state.programTotal + 1);
     }
@@ -61,8 +61,7 @@ void TMAINForm::deleteProgram()
     QTreeWidgetItem* node = m_tree->currentItem();
     if (!node || !node->parent() || node->parent()->parent())
         return; // only a program node can be deleted
-    const QString question =
-        QStringLiteral("请确定是否删除") + node->text(0) + QStringLiteral("?\r\n删除则按'Yes',不则按'NO'.");
+    const QString question = tr("请确定是否删除%1?\r\n删除则按'Yes',不则按'NO'.").arg(node->text(0));
     if (!m_dialogs.question(this, question))
         return;
     hideLayoutViews();
@@ -87,11 +86,15 @@ void TMAINForm::renumberTree()
 {
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         QTreeWidgetItem* node = *it;
-        const int n = programNumberFromLabel(node->text(0));
+        if (!node->parent() || node->parent()->parent())
+            continue; // only program nodes carry program numbers
+        const int n = node->data(0, kNodeNumberRole).toInt();
         if (n < 1)
             continue;
-        if (n > m_state.currentProgram)
-            node->setText(0, programLabel(n - 1));
+        if (n > m_state.currentProgram) {
+            node->setText(0, programNodeLabel(n - 1));
+            node->setData(0, kNodeNumberRole, n - 1);
+        }
         m_tree->setCurrentItem(node);
     }
 }
@@ -109,13 +112,16 @@ void TMAINForm::RadioGroup1Click(int index)
 {
     if (m_state.memoChangeArmed <= 0 || m_state.cur().programCount < 1)
         return;
+    // The zone node of the current program with the selected zone's number.
     QTreeWidgetItem* selected = m_tree->currentItem();
-    const QString label = selected ? selected->text(0) : QString();
+    const bool zoneSelected = selected && selected->parent() && selected->parent()->parent();
+    const int zone = zoneSelected ? selected->data(0, kNodeNumberRole).toInt() : 0;
     setZoneTypeFromRadio(m_state, index, m_textPanel->memoText());
-    const QString programName = programLabel(m_state.currentProgram);
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         QTreeWidgetItem* node = *it;
-        if (node->parent() && node->parent()->text(0) == programName && node->text(0) == label) {
+        if (zone >= 1 && node->parent() && node->parent()->parent() &&
+            node->parent()->data(0, kNodeNumberRole).toInt() == m_state.currentProgram &&
+            node->data(0, kNodeNumberRole).toInt() == zone) {
             m_tree->setCurrentItem(node);
             setNodeImage(node, index);
             break;

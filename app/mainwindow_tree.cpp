@@ -27,15 +27,18 @@ constexpr int kImageRole = Qt::UserRole + 1;
 
 bool isProgramNode(const QTreeWidgetItem* node)
 {
-    return node->parent() && node->parent()->text(0).startsWith(QStringLiteral("显示"));
+    return node->parent() && !node->parent()->parent();
 }
 
-int screenFromRootLabel(const QString& label)
+bool isZoneNode(const QTreeWidgetItem* node)
 {
-    const QString prefix = QStringLiteral("显示屏-");
-    bool ok = false;
-    const int n = label.startsWith(prefix) ? label.mid(prefix.size()).toInt(&ok) : 0;
-    return ok && n >= 1 ? n - 1 : 0;
+    return node->parent() && node->parent()->parent();
+}
+
+// The screen index, program number or zone number the node stands for.
+int nodeNumber(const QTreeWidgetItem* node)
+{
+    return node->data(0, kNodeNumberRole).toInt();
 }
 
 } // namespace
@@ -53,7 +56,8 @@ QTreeWidgetItem* TMAINForm::rootNode() const
 
 QTreeWidgetItem* TMAINForm::addProgramNode(int n)
 {
-    auto* node = new QTreeWidgetItem(rootNode(), {programLabel(n)});
+    auto* node = new QTreeWidgetItem(rootNode(), {programNodeLabel(n)});
+    node->setData(0, kNodeNumberRole, n);
     setNodeImage(node, ImageProgram);
     rootNode()->setExpanded(true);
     return node;
@@ -69,6 +73,7 @@ QTreeWidgetItem* TMAINForm::addZoneNodes(QTreeWidgetItem* programNode, int n)
     QTreeWidgetItem* last = nullptr;
     for (int z = 1; z <= count; ++z) {
         last = new QTreeWidgetItem(programNode, {zoneLabel(z, count)});
+        last->setData(0, kNodeNumberRole, z);
         setNodeImage(last, p.zone(z).zoneType);
         m_state.currentZone = z;
     }
@@ -91,9 +96,8 @@ void TMAINForm::buildTree()
 
 void TMAINForm::find_jiemu()
 {
-    const QString name = programLabel(m_state.currentProgram);
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
-        if ((*it)->parent() && (*it)->text(0) == name) {
+        if (isProgramNode(*it) && nodeNumber(*it) == m_state.currentProgram) {
             m_tree->setCurrentItem(*it);
             return;
         }
@@ -102,12 +106,10 @@ void TMAINForm::find_jiemu()
 
 void TMAINForm::find_fenqu(int zone)
 {
-    const QString programName = programLabel(m_state.currentProgram);
-    const QString zoneName = QStringLiteral("分区%1").arg(zone);
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         QTreeWidgetItem* node = *it;
-        if (node->parent() && node->parent()->text(0) == programName &&
-            node->text(0).chopped(1) == zoneName) {
+        if (isZoneNode(node) && nodeNumber(node->parent()) == m_state.currentProgram &&
+            nodeNumber(node) == zone) {
             m_tree->setCurrentItem(node);
             if (zone >= 1 && zone <= kZoneSlots)
                 setNodeImage(node, m_state.program(m_state.currentProgram).zone(zone).zoneType);
@@ -150,11 +152,11 @@ void TMAINForm::selectProgramNode(QTreeWidgetItem* node, QObject* sender)
 {
     if (sender == m_tree)
         m_pages->setCurrentWidget(m_programPage);
-    m_programPage->setScheduleCaption(node->text(0) + QStringLiteral("属性信息"));
-    const int n = programNumberFromLabel(node->text(0));
+    m_programPage->setScheduleCaption(tr("%1属性信息").arg(node->text(0)));
+    const int n = nodeNumber(node);
     if (n < 1 || n > m_state.cur().programCount)
         return;
-    m_state.currentScreen = screenFromRootLabel(node->parent()->text(0));
+    m_state.currentScreen = nodeNumber(node->parent());
     m_state.currentProgram = n;
     Loadtoscreen(1);
     previewProgramZones();
@@ -192,12 +194,13 @@ void TMAINForm::previewProgramZones()
 void TMAINForm::selectZoneNode(QTreeWidgetItem* node, QTreeWidgetItem* programNode)
 {
     m_pages->setCurrentWidget(m_zonePage);
-    m_playback->setTitle(programNode->text(0) + node->text(0));
-    const int n = programNumberFromLabel(programNode->text(0));
-    const int z = zoneNumberFromLabel(node->text(0));
+    //: The playback group's title: a program's tree label, then its zone's, e.g. "节目1分区2*".
+    m_playback->setTitle(tr("%1%2").arg(programNode->text(0), node->text(0)));
+    const int n = nodeNumber(programNode);
+    const int z = nodeNumber(node);
     if (n < 1 || n > m_state.cur().programCount || z < 1 || z > kZoneSlots)
         return;
-    m_state.currentScreen = screenFromRootLabel(programNode->parent()->text(0));
+    m_state.currentScreen = nodeNumber(programNode->parent());
     m_state.currentProgram = n;
     m_state.currentZone = z;
     const ZoneRecord& zone = m_state.currentZoneRecord();

@@ -3,6 +3,8 @@
 #include "app/layoutrules.h"
 #include "project/zonefiles.h"
 
+#include <QCoreApplication>
+
 namespace dotsign {
 
 QString programLabel(int n)
@@ -10,59 +12,38 @@ QString programLabel(int n)
     return QStringLiteral("节目%1").arg(n);
 }
 
+QString programNodeLabel(int n)
+{
+    return QCoreApplication::translate("ProgramRules", "节目%1").arg(n);
+}
+
 QString zoneLabel(int zone, int zoneCount)
 {
-    return QStringLiteral("分区%1").arg(zone) +
+    return QCoreApplication::translate("ProgramRules", "分区%1").arg(zone) +
            (zone == zoneCount ? QStringLiteral("*") : QStringLiteral(" "));
 }
 
 QString screenLabel(int screen)
 {
-    return QStringLiteral("显示屏-%1").arg(screen + 1);
-}
-
-namespace {
-
-int numberAfter(const QString& label, const QString& prefix)
-{
-    if (!label.startsWith(prefix))
-        return 0;
-    QString digits;
-    for (int i = prefix.size(); i < label.size() && label.at(i).isDigit(); ++i)
-        digits += label.at(i);
-    bool ok = false;
-    const int n = digits.toInt(&ok);
-    return ok ? n : 0;
-}
-
-} // namespace
-
-int zoneNumberFromLabel(const QString& label)
-{
-    return numberAfter(label, QStringLiteral("分区"));
-}
-
-int programNumberFromLabel(const QString& label)
-{
-    return numberAfter(label, QStringLiteral("节目"));
+    return QCoreApplication::translate("ProgramRules", "显示屏-%1").arg(screen + 1);
 }
 
 QStringList effectNames()
 {
-    return {QStringLiteral("立即显示向左移动"),
-            QStringLiteral("立即显示向右移动"),
-            QStringLiteral("立即显示向上移动"),
-            QStringLiteral("立即显示向下移动"),
-            QStringLiteral("翻页"),
-            QStringLiteral("从右向左移动"),
-            QStringLiteral("从左向右移动"),
-            QStringLiteral("从下向上移动"),
-            QStringLiteral("从上向下移动"),
-            QStringLiteral("从上到下卷入"),
-            QStringLiteral("从下到上卷入"),
-            QStringLiteral("左卷帘"),
-            QStringLiteral("右卷帘"),
-            QStringLiteral("随机")};
+    return {QCoreApplication::translate("ProgramRules", "立即显示向左移动"),
+            QCoreApplication::translate("ProgramRules", "立即显示向右移动"),
+            QCoreApplication::translate("ProgramRules", "立即显示向上移动"),
+            QCoreApplication::translate("ProgramRules", "立即显示向下移动"),
+            QCoreApplication::translate("ProgramRules", "翻页"),
+            QCoreApplication::translate("ProgramRules", "从右向左移动"),
+            QCoreApplication::translate("ProgramRules", "从左向右移动"),
+            QCoreApplication::translate("ProgramRules", "从下向上移动"),
+            QCoreApplication::translate("ProgramRules", "从上向下移动"),
+            QCoreApplication::translate("ProgramRules", "从上到下卷入"),
+            QCoreApplication::translate("ProgramRules", "从下到上卷入"),
+            QCoreApplication::translate("ProgramRules", "左卷帘"),
+            QCoreApplication::translate("ProgramRules", "右卷帘"),
+            QCoreApplication::translate("ProgramRules", "随机")};
 }
 
 QStringList speedNames()
@@ -70,8 +51,8 @@ QStringList speedNames()
     QStringList names;
     for (int i = 1; i <= 40; ++i)
         names << QString::number(i);
-    names.first() = QStringLiteral("1(最快档)");
-    names.last() = QStringLiteral("40(最慢档)");
+    names.first() = QCoreApplication::translate("ProgramRules", "1(最快档)");
+    names.last() = QCoreApplication::translate("ProgramRules", "40(最慢档)");
     return names;
 }
 

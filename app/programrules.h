@@ -16,12 +16,14 @@ constexpr int kUnfixedStay = 10; // the pause given when "固定不动" is clear
 constexpr int kPageEffect = 5;   // "翻页"
 constexpr int kVolumeItems = 11; // "0" .. "10"
 
-// Tree labels.
-QString programLabel(int n);                      // "节目3"
-QString zoneLabel(int zone, int zoneCount);       // "分区2*" on the last zone, "分区1 " otherwise
-int zoneNumberFromLabel(const QString& label);    // 0 when the label is not a zone label
-int programNumberFromLabel(const QString& label); // 0 when the label is not a program label
-QString screenLabel(int screen);                  // "显示屏-1" for screen 0
+// Program names and tree labels. The stored name of a program is
+// programLabel(); the tree shows the operator's language and keeps each
+// node's screen index, program number or zone number under kNodeNumberRole.
+constexpr int kNodeNumberRole = Qt::UserRole + 2;
+QString programLabel(int n);                // "节目3"
+QString programNodeLabel(int n);            // programLabel() as the tree shows it
+QString zoneLabel(int zone, int zoneCount); // "分区2*" on the last zone, "分区1 " otherwise
+QString screenLabel(int screen);            // "显示屏-1" for screen 0
 
 // The entry effects of the effect list, in list order (code = index + 1).
 QStringList effectNames();

@@ -24,9 +24,10 @@ namespace {
 // The tree's image of a node, as the main window keeps it.
 constexpr int kImageRole = Qt::UserRole + 1;
 
-QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& label, int image)
+QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& label, int number, int image)
 {
     auto* node = new QTreeWidgetItem(parent, {label});
+    node->setData(0, kNodeNumberRole, number);
     node->setIcon(0, nodeIcon(image));
     node->setData(0, kImageRole, image);
     return node;
@@ -37,6 +38,7 @@ QTreeWidgetItem* resetTree(TMAINForm& window)
     QTreeWidget* tree = window.tree();
     tree->clear();
     auto* root = new QTreeWidgetItem(tree, {screenLabel(0)});
+    root->setData(0, kNodeNumberRole, 0);
     root->setIcon(0, nodeIcon(ImageScreen));
     root->setData(0, kImageRole, int(ImageScreen));
     window.state().programTotal = 0;
@@ -50,14 +52,14 @@ void addProgramNodes(TMAINForm& window, QTreeWidgetItem* root)
     ProjectState& state = window.state();
     window.tree()->setCurrentItem(root);
     for (int n = 1; n <= std::clamp(state.cur().programCount, 0, kMaxPrograms); ++n) {
-        QTreeWidgetItem* program = addNode(root, programLabel(n), ImageProgram);
+        QTreeWidgetItem* program = addNode(root, programNodeLabel(n), n, ImageProgram);
         state.currentProgram = n;
         const TjiemuProp& p = state.program(n);
         state.currentTemplate = p.layoutTemplate;
         const int zones = p.layoutTemplate >= 1 ? zoneCountForTemplate(p.layoutTemplate) : 0;
         QTreeWidgetItem* last = nullptr;
         for (int z = 1; z <= zones; ++z) {
-            last = addNode(program, zoneLabel(z, zones), p.zone(z).zoneType);
+            last = addNode(program, zoneLabel(z, zones), z, p.zone(z).zoneType);
             state.currentZone = z;
         }
         program->setExpanded(true);
@@ -96,13 +98,13 @@ QString withExtension(const QString& path)
 TFSAVE::TFSAVE(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TFSAVE"));
-    setWindowTitle(QStringLiteral("正在保存节目信息中"));
+    setWindowTitle(tr("正在保存节目信息中"));
     auto* picture = new QLabel(this);
     picture->setPixmap(commandIcon(CommandIcon::Save).pixmap(48, 48));
     picture->setAlignment(Qt::AlignCenter);
     auto* v = new QVBoxLayout(this);
     v->addWidget(picture);
-    v->addWidget(new QLabel(QStringLiteral("正在保存节目信息中"), this), 0, Qt::AlignCenter);
+    v->addWidget(new QLabel(tr("正在保存节目信息中"), this), 0, Qt::AlignCenter);
     setFixedSize(260, 120);
 }
 
@@ -178,7 +180,7 @@ bool saveProjectAs(TMAINForm& window, DeviceContext& context)
         context.report(&window, saved);
         return false;
     }
-    context.dialogs.information(&window, QStringLiteral("保存成功!"));
+    context.dialogs.information(&window, QCoreApplication::translate("ProjectCommands", "保存成功!"));
     return true;
 }
 

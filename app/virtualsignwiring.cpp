@@ -7,6 +7,7 @@
 #include "sim/virtualcard.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -26,10 +27,7 @@ SignContent cardContent(DeviceContext& context, VirtualCard& card)
 
 QMenu* sendMenu(TMAINForm& window)
 {
-    for (QAction* a : window.menuBar()->actions())
-        if (a->menu() && a->text().remove(QLatin1Char('&')) == QStringLiteral("发送"))
-            return a->menu();
-    return nullptr;
+    return window.findChild<QMenu*>(QStringLiteral("M_Send"));
 }
 
 } // namespace
@@ -38,7 +36,7 @@ void wireVirtualSign(TMAINForm& window, DeviceContext& context)
 {
     auto* sign = new VirtualSignWindow(&window);
     sign->setWindowFlag(Qt::Window);
-    sign->setWindowTitle(QString::fromUtf8(kVirtualSignPort));
+    sign->setWindowTitle(QCoreApplication::translate("VirtualSign", kVirtualSignPort));
     sign->resize(900, 420);
     auto* reload = new QTimer(sign);
     reload->setSingleShot(true);
@@ -66,9 +64,10 @@ void wireVirtualSign(TMAINForm& window, DeviceContext& context)
             sign->setContent(cardContent(context, *context.virtualCard));
     });
 
-    auto* action = new QAction(QString::fromUtf8(kVirtualSignPort), &window);
+    auto* action = new QAction(QCoreApplication::translate("VirtualSign", kVirtualSignPort), &window);
     action->setObjectName(QStringLiteral("N_VirtualSign"));
-    action->setStatusTip(QStringLiteral("在屏幕上播放控制卡将要显示的内容"));
+    action->setStatusTip(
+        QCoreApplication::translate("VirtualSignWiring", "在屏幕上播放控制卡将要显示的内容"));
     QObject::connect(action, &QAction::triggered, sign, [sign, showCard] {
         showCard();
         sign->show();

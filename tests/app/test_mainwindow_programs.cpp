@@ -7,7 +7,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
@@ -34,6 +36,26 @@ int imageOf(QTreeWidgetItem* node)
 {
     return node->data(0, Qt::UserRole + 1).toInt();
 }
+
+// Shows the tree's labels in English while it is alive.
+class EnglishTreeLabels : public QTranslator
+{
+public:
+    EnglishTreeLabels() { QCoreApplication::installTranslator(this); }
+    ~EnglishTreeLabels() override { QCoreApplication::removeTranslator(this); }
+
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        static const char* const table[][2] = {
+            {"节目%1", "Program %1"}, {"分区%1", "Zone %1"}, {"显示屏-%1", "Sign-%1"}};
+        if (qstrcmp(context, "ProgramRules") == 0)
+            for (const auto& row : table)
+                if (qstrcmp(source, row[0]) == 0)
+                    return QString::fromUtf8(row[1]);
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -177,6 +199,45 @@ TEST(MainWindowPrograms, DeletingTheOnlyProgramLeavesTheRoot)
     f.addProgram(1);
     EXPECT_EQ(f.labels(),
               (QStringList{QStringLiteral("显示屏-1"), QStringLiteral("节目1"), QStringLiteral("分区1*")}));
+}
+
+// The tree finds its programs and zones whatever language the labels are shown in,
+// while the stored program names stay as they are.
+TEST(MainWindowPrograms, TreeWorksWithTranslatedLabels)
+{
+    EnglishTreeLabels english;
+    WindowFixture f;
+    f.writeProject(128, 32, {1, 2, 4});
+    TMAINForm& w = f.open();
+    EXPECT_EQ(f.labels().value(0), QStringLiteral("Sign-1"));
+
+    f.click(QStringLiteral("Zone 1 "), QStringLiteral("Program 3"));
+    EXPECT_EQ(f.state.currentProgram, 3);
+    EXPECT_EQ(f.state.currentZone, 1);
+    f.click(QStringLiteral("Zone 2*"), QStringLiteral("Program 2"));
+    EXPECT_EQ(f.state.currentProgram, 2);
+    EXPECT_EQ(f.state.currentZone, 2);
+
+    // "时钟" in the radio group changes the selected zone and its node.
+    w.findChild<QWidget*>(QStringLiteral("RadioGroup1"))->findChildren<QAbstractButton*>().at(1)->click();
+    EXPECT_EQ(f.state.program(2).zone(2).zoneType, ZoneClock);
+    EXPECT_EQ(imageOf(f.node(QStringLiteral("Zone 2*"), QStringLiteral("Program 2"))), ImageClock);
+    EXPECT_EQ(f.state.currentProgram, 2);
+    EXPECT_EQ(f.state.currentZone, 2);
+
+    f.click(QStringLiteral("Program 2"));
+    EXPECT_EQ(f.state.currentProgram, 2);
+    w.action(QStringLiteral("T_Delete"))->trigger();
+    ASSERT_EQ(f.state.cur().programCount, 2);
+    EXPECT_EQ(f.labels(),
+              (QStringList{QStringLiteral("Sign-1"), QStringLiteral("Program 1"), QStringLiteral("Zone 1*"),
+                           QStringLiteral("Program 2"), QStringLiteral("Zone 1 "), QStringLiteral("Zone 2 "),
+                           QStringLiteral("Zone 3*")}));
+    EXPECT_EQ(f.state.program(2).programName, QStringLiteral("节目2"));
+    f.click(QStringLiteral("Zone 3*"), QStringLiteral("Program 2"));
+    EXPECT_EQ(f.state.currentProgram, 2);
+    EXPECT_EQ(f.state.currentZone, 3);
+    EXPECT_EQ(f.state.program(2).layoutTemplate, 4);
 }
 
 TEST(MainWindowPrograms, ZoneTypeFromPopupMenuAndRadioGroup)

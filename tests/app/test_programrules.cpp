@@ -25,10 +25,7 @@ TEST(ProgramRules, TreeLabels)
     EXPECT_EQ(zoneLabel(1, 1), QStringLiteral("分区1*"));
     EXPECT_EQ(zoneLabel(1, 3), QStringLiteral("分区1 "));
     EXPECT_EQ(zoneLabel(3, 3), QStringLiteral("分区3*"));
-    EXPECT_EQ(zoneNumberFromLabel(QStringLiteral("分区2*")), 2);
-    EXPECT_EQ(zoneNumberFromLabel(QStringLiteral("节目2")), 0);
-    EXPECT_EQ(programNumberFromLabel(QStringLiteral("节目16")), 16);
-    EXPECT_EQ(programNumberFromLabel(QStringLiteral("节目")), 0);
+    EXPECT_EQ(programNodeLabel(12), QStringLiteral("节目12"));
     EXPECT_EQ(screenLabel(0), QStringLiteral("显示屏-1"));
 }
 
