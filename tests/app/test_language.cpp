@@ -41,8 +41,9 @@ TEST(UiLanguageChoice, FollowsTheRequestThenTheSystem)
     for (const LanguageCase& c : cases) {
         const LanguageChoice choice = chooseUiLanguage(QString::fromUtf8(c.requested), c.system);
         EXPECT_EQ(choice.ok, c.ok) << c.requested << " " << c.system.join(',').toStdString();
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(choice.language, c.expected) << c.requested << " " << c.system.join(',').toStdString();
+        }
     }
 }
 
