@@ -14,6 +14,7 @@
 #include "app/downloaddialog.h"
 #include "app/findingsdialog.h"
 #include "app/hardwaredialog.h"
+#include "app/language.h"
 #include "app/lightdialog.h"
 #include "app/mainwindow.h"
 #include "app/managerdialog.h"
@@ -369,6 +370,9 @@ int main(int argc, char** argv)
         options.showHelp(2);
     const QString outDir = options.positionalArguments().constFirst();
     QDir().mkpath(outDir);
+    // The manual is Chinese: the windows as a Chinese system shows them,
+    // Qt's own buttons included.
+    installUiLanguage(app, UiLanguage::Chinese);
     QApplication::setApplicationDisplayName(applicationTitle());
     installLedFontSubstitutions();
 
