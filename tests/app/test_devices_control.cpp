@@ -7,6 +7,7 @@
 #include "app/timerdialog.h"
 #include "link/exchange.h"
 #include "support_devices.h"
+#include "support_translator.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,8 +15,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTimeEdit>
-#include <QTranslator>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace dotsign;
 using namespace dotsign::test;
@@ -26,23 +27,18 @@ const QString kNoReply = QString::fromUtf8(kNoReplyMessage);
 
 // The main window's texts in a made-up second language: every caption and
 // hint gets a prefix, and the later-release note its own wording and brackets.
-class MainWindowInEnglish : public QTranslator
+// The main window's command texts marked "EN:", and the two texts the wiring
+// takes apart, in English.
+QString mainWindowInEnglish(const QByteArray& context, const QString& text)
 {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        const QByteArray c(context);
-        const QString text = QString::fromUtf8(source);
-        if (c == "dotsign::TMAINForm" && text == QStringLiteral("此功能将在后续版本中提供"))
-            return QStringLiteral("Coming in a later release");
-        if (c == "dotsign::TMAINForm" && text == QStringLiteral("%1（%2）"))
-            return QStringLiteral("%1 (%2)");
-        if (c == "MainWindowCommands")
-            return QStringLiteral("EN:") + text;
-        return QString();
-    }
-    bool isEmpty() const override { return false; }
-};
+    if (context == "dotsign::TMAINForm" && text == QStringLiteral("此功能将在后续版本中提供"))
+        return QStringLiteral("Coming in a later release");
+    if (context == "dotsign::TMAINForm" && text == QStringLiteral("%1（%2）"))
+        return QStringLiteral("%1 (%2)");
+    if (context == "MainWindowCommands")
+        return QStringLiteral("EN:") + text;
+    return QString();
+}
 
 QDateTime at(int y, int mo, int d, int h, int mi, int s)
 {
@@ -208,9 +204,8 @@ TEST(DeviceControl, FlowingBorderDialogKeepsItsBoxBetweenOpenings)
 TEST(DeviceControl, WiredCommandsGetTheirOwnHintsBack)
 {
     for (const bool english : {false, true}) {
-        MainWindowInEnglish translator;
-        if (english)
-            QCoreApplication::installTranslator(&translator);
+        std::unique_ptr<test::RuleTranslator> translator(
+            english ? new test::RuleTranslator(mainWindowInEnglish) : nullptr);
         {
             DeviceRig rig;
             TMAINForm& window = rig.open();
@@ -222,6 +217,5 @@ TEST(DeviceControl, WiredCommandsGetTheirOwnHintsBack)
             EXPECT_EQ(border->toolTip(), prefix + QStringLiteral("流水边框")) << english;
             EXPECT_TRUE(border->statusTip().isEmpty()) << english;
         }
-        QCoreApplication::removeTranslator(&translator);
     }
 }

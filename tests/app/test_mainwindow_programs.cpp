@@ -1,3 +1,4 @@
+#include "app/support_translator.h"
 #include "app/support_window.h"
 
 #include "app/layoutrules.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
@@ -36,26 +36,6 @@ int imageOf(QTreeWidgetItem* node)
 {
     return node->data(0, Qt::UserRole + 1).toInt();
 }
-
-// Shows the tree's labels in English while it is alive.
-class EnglishTreeLabels : public QTranslator
-{
-public:
-    EnglishTreeLabels() { QCoreApplication::installTranslator(this); }
-    ~EnglishTreeLabels() override { QCoreApplication::removeTranslator(this); }
-
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        static const char* const table[][2] = {
-            {"节目%1", "Program %1"}, {"分区%1", "Zone %1"}, {"显示屏-%1", "Sign-%1"}};
-        if (qstrcmp(context, "ProgramRules") == 0)
-            for (const auto& row : table)
-                if (qstrcmp(source, row[0]) == 0)
-                    return QString::fromUtf8(row[1]);
-        return QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 } // namespace
 
@@ -205,7 +185,8 @@ TEST(MainWindowPrograms, DeletingTheOnlyProgramLeavesTheRoot)
 // while the stored program names stay as they are.
 TEST(MainWindowPrograms, TreeWorksWithTranslatedLabels)
 {
-    EnglishTreeLabels english;
+    const test::RuleTranslator english(
+        "ProgramRules", {{"节目%1", "Program %1"}, {"分区%1", "Zone %1"}, {"显示屏-%1", "Sign-%1"}});
     WindowFixture f;
     f.writeProject(128, 32, {1, 2, 4});
     TMAINForm& w = f.open();

@@ -3,48 +3,28 @@
 #include "app/devicecontext.h"
 #include "app/virtualsignwiring.h"
 #include "render/ledplanes.h"
+#include "support_translator.h"
 #include "support_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QTranslator>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace dotsign;
-
-namespace {
-
-// Shows the main window's menu titles in English while it is alive.
-class EnglishMenus : public QTranslator
-{
-public:
-    EnglishMenus() { QCoreApplication::installTranslator(this); }
-    ~EnglishMenus() override { QCoreApplication::removeTranslator(this); }
-
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        static const char* const table[][2] = {{"文件", "&File"},
-                                               {"节目", "&Program"},
-                                               {"设置", "&Settings"},
-                                               {"发送", "S&end"},
-                                               {"帮助", "&Help"}};
-        if (qstrcmp(context, "dotsign::TMAINForm") == 0)
-            for (const auto& row : table)
-                if (qstrcmp(source, row[0]) == 0)
-                    return QString::fromUtf8(row[1]);
-        return QString();
-    }
-    bool isEmpty() const override { return false; }
-};
-
-} // namespace
 
 TEST(VirtualSignWiring, ItemJoinsTheSendMenuInAnyLanguage)
 {
     for (bool english : {false, true}) {
         SCOPED_TRACE(english);
-        std::unique_ptr<EnglishMenus> translator(english ? new EnglishMenus : nullptr);
+        std::unique_ptr<test::RuleTranslator> translator(
+            english ? new test::RuleTranslator("dotsign::TMAINForm", {{"文件", "&File"},
+                                                                      {"节目", "&Program"},
+                                                                      {"设置", "&Settings"},
+                                                                      {"发送", "S&end"},
+                                                                      {"帮助", "&Help"}})
+                    : nullptr);
         WindowFixture f;
         f.writeProject(128, 32, {1});
         TMAINForm& w = f.open();
