@@ -6,6 +6,11 @@
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/managerdialog.h"
+#include "app/virtualsign.h"
+#include "app/virtualsignwiring.h"
+#include "editor/documenteditor.h"
+#include "editor/findreplacedialog.h"
+#include "editor/tablesizedialog.h"
 #include "support_devices.h"
 
 #include <QAbstractButton>
@@ -24,6 +29,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -152,6 +158,22 @@ TEST_F(EnglishWindows, MainWindowAndItsDialogsShowNoChineseCaption)
     EXPECT_EQ(opened.join(QLatin1Char(' ')).toStdString(),
               "dotsign::TemplateDialog dotsign::TFMANA dotsign::TF_SET1 dotsign::TFLight dotsign::TFSETTIMER "
               "dotsign::TF_LSBK dotsign::FindingsDialog dotsign::TF_usb dotsign::TF_com dotsign::TFABOUT");
+    // The windows that live beside the main window: the virtual sign, the
+    // document editor and its dialogs.
+    wireVirtualSign(window, *rig.context);
+    rig.trigger("N_VirtualSign");
+    if (auto* sign = window.findChild<VirtualSignWindow*>())
+        leftovers << chineseCaptions(*sign);
+    else
+        ADD_FAILURE() << "no virtual sign window";
+    TForm3 editor(rig.fx.state);
+    leftovers << chineseCaptions(editor);
+    TF_TABLE_SIZE tableSize;
+    leftovers << chineseCaptions(tableSize);
+    QTextEdit text;
+    FindReplaceDialog find(&text, nullptr);
+    leftovers << chineseCaptions(find);
+
     for (const QString& message : rig.fx.dialogs.messages)
         if (hasChinese(message))
             leftovers << QStringLiteral("message: ") + message;
