@@ -190,8 +190,8 @@ void powerSchedule(Session& s)
     s.trigger("T_Timer");
     s.dialogs.onExec = [&s](QDialog& d) {
         s.picture(&d, "brightness");
-        // The sample's day and night levels go to the virtual card, so its
-        // picture shows the sign at the project's brightness.
+        // A new virtual card plays at level 10 of 200; the sample's day and
+        // night levels make the virtual sign readable in its picture.
         clickButton(d, QStringLiteral("发送"));
         settle(300);
         return int(QDialog::Rejected);
@@ -365,6 +365,11 @@ int main(int argc, char** argv)
         QStringLiteral("Takes the pictures of the operator's manual from the real windows."));
     options.addHelpOption();
     options.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("where the PNG files go"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("zh (the manual's pictures, the default) or en, to look "
+                                                     "over the English windows"),
+                                      QStringLiteral("zh|en"), QStringLiteral("zh"));
+    options.addOption(language);
     options.process(app);
     if (options.positionalArguments().size() != 1)
         options.showHelp(2);
@@ -372,7 +377,12 @@ int main(int argc, char** argv)
     QDir().mkpath(outDir);
     // The manual is Chinese: the windows as a Chinese system shows them,
     // Qt's own buttons included.
-    installUiLanguage(app, UiLanguage::Chinese);
+    const LanguageChoice choice = chooseUiLanguage(options.value(language), {});
+    if (!choice.ok || !installUiLanguage(app, choice.language)) {
+        std::fprintf(stderr, "dotsign-shots: unknown or missing language %s\n",
+                     qPrintable(options.value(language)));
+        return 2;
+    }
     QApplication::setApplicationDisplayName(applicationTitle());
     installLedFontSubstitutions();
 
