@@ -5,7 +5,7 @@ build=$1 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen
 for bin in "$build"/fuzz/fuzz_*; do
-  [ -x "$bin" ] || continue
+  [ -f "$bin" ] && [ -x "$bin" ] || continue
   name=$(basename "$bin")
   corpus="$here/corpus/$name"
   work=$(mktemp -d)
