@@ -136,39 +136,39 @@
     <name>Effects</name>
     <message>
         <source>立即显示向左移动</source>
-        <translation>Show, then move left</translation>
+        <translation>Show at once, move left</translation>
     </message>
     <message>
         <source>立即显示向右移动</source>
-        <translation>Show, then move right</translation>
+        <translation>Show at once, move right</translation>
     </message>
     <message>
         <source>立即显示向上移动</source>
-        <translation>Show, then move up</translation>
+        <translation>Show at once, move up</translation>
     </message>
     <message>
         <source>立即显示向下移动</source>
-        <translation>Show, then move down</translation>
+        <translation>Show at once, move down</translation>
     </message>
     <message>
         <source>翻页</source>
-        <translation>Page flip</translation>
+        <translation>Page turn</translation>
     </message>
     <message>
         <source>从右向左移动</source>
-        <translation>Move in from right</translation>
+        <translation>Move from right to left</translation>
     </message>
     <message>
         <source>从左向右移动</source>
-        <translation>Move in from left</translation>
+        <translation>Move from left to right</translation>
     </message>
     <message>
         <source>从下向上移动</source>
-        <translation>Move in from bottom</translation>
+        <translation>Move from bottom to top</translation>
     </message>
     <message>
         <source>从上向下移动</source>
-        <translation>Move in from top</translation>
+        <translation>Move from top to bottom</translation>
     </message>
     <message>
         <source>从上到下卷入</source>
@@ -180,11 +180,11 @@
     </message>
     <message>
         <source>左卷帘</source>
-        <translation>Wipe left</translation>
+        <translation>Blind from left</translation>
     </message>
     <message>
         <source>右卷帘</source>
-        <translation>Wipe right</translation>
+        <translation>Blind from right</translation>
     </message>
     <message>
         <source>随机</source>
