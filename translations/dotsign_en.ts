@@ -768,11 +768,11 @@
     </message>
     <message>
         <source>显示屏大小:%1*%2</source>
-        <translation>Sign size:%1*%2</translation>
+        <translation>Sign size: %1*%2</translation>
     </message>
     <message>
         <source>注册用户:%1</source>
-        <translation>Registered user:%1</translation>
+        <translation>Registered user: %1</translation>
     </message>
     <message>
         <source>项目文件中的节目数 %1 超过了最大节目数 %2，只打开前 %2 个节目。</source>
@@ -1661,7 +1661,7 @@ Please check that the zone sizes and contents of all programs in the list still 
     </message>
     <message>
         <source>注册用户:%1</source>
-        <translation>User: %1</translation>
+        <translation>Registered user: %1</translation>
     </message>
     <message>
         <source>用户信息录入不正确.</source>
@@ -2238,7 +2238,7 @@ Press &apos;Yes&apos; to save, &apos;No&apos; to discard them.</translation>
     </message>
     <message>
         <source>放大%1倍</source>
-        <translation>Zoom %1×</translation>
+        <translation>Zoom %1</translation>
     </message>
     <message>
         <source>保存成功!</source>
