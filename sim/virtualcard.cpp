@@ -30,7 +30,11 @@ QByteArray defaultSettingsFrame(int address)
     s.screenHeight = 32;
     s.dataLogic = 1;
     s.oeLogic = 1;
-    return screenSettingsFrame(s, HardwareSettings{});
+    // Until it is told otherwise the card lights its LEDs fully; its settings
+    // read back say so.
+    HardwareSettings hw;
+    hw.dayBrightness = hw.nightBrightness = 200;
+    return screenSettingsFrame(s, hw);
 }
 
 int msCeil(qint64 us)

@@ -58,4 +58,6 @@ TEST(VirtualSignTarget, SendingToTheVirtualSignFillsTheBuiltInCard)
     Player player(content, QDateTime(QDate(2026, 12, 11), QTime(8, 0)));
     player.tick(500);
     EXPECT_TRUE(player.isLit());
+    // Sending programs sets no brightness: a new card plays at full brightness.
+    EXPECT_EQ(player.brightnessLevel(), 200);
 }

@@ -190,8 +190,8 @@ void powerSchedule(Session& s)
     s.trigger("T_Timer");
     s.dialogs.onExec = [&s](QDialog& d) {
         s.picture(&d, "brightness");
-        // A new virtual card plays at level 10 of 200; the sample's day and
-        // night levels make the virtual sign readable in its picture.
+        // The sample's day and night levels go to the virtual card, so its
+        // picture shows the sign at the project's brightness.
         clickButton(d, QStringLiteral("发送"));
         settle(300);
         return int(QDialog::Rejected);
