@@ -33,7 +33,7 @@ env -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOM
 # looks the same and keeps the repository small.
 if command -v convert >/dev/null; then
     for png in "$out"/*.png; do
-        convert "$png" -dither None -colors 256 "PNG8:$png.tmp" && mv "$png.tmp" "$png"
+        convert "$png" -strip -define png:exclude-chunks=date,time -dither None -colors 256 "PNG8:$png.tmp" && mv "$png.tmp" "$png"
     done
 fi
 
