@@ -2,6 +2,7 @@
 
 #include "app/layoutrules.h"
 #include "project/zonefiles.h"
+#include "sim/effects.h"
 
 #include <QCoreApplication>
 
@@ -30,20 +31,11 @@ QString screenLabel(int screen)
 
 QStringList effectNames()
 {
-    return {QCoreApplication::translate("ProgramRules", "立即显示向左移动"),
-            QCoreApplication::translate("ProgramRules", "立即显示向右移动"),
-            QCoreApplication::translate("ProgramRules", "立即显示向上移动"),
-            QCoreApplication::translate("ProgramRules", "立即显示向下移动"),
-            QCoreApplication::translate("ProgramRules", "翻页"),
-            QCoreApplication::translate("ProgramRules", "从右向左移动"),
-            QCoreApplication::translate("ProgramRules", "从左向右移动"),
-            QCoreApplication::translate("ProgramRules", "从下向上移动"),
-            QCoreApplication::translate("ProgramRules", "从上向下移动"),
-            QCoreApplication::translate("ProgramRules", "从上到下卷入"),
-            QCoreApplication::translate("ProgramRules", "从下到上卷入"),
-            QCoreApplication::translate("ProgramRules", "左卷帘"),
-            QCoreApplication::translate("ProgramRules", "右卷帘"),
-            QCoreApplication::translate("ProgramRules", "随机")};
+    // The list is the card's effect table, in code order.
+    QStringList names;
+    for (int code = 1; code <= kEffectRandom; ++code)
+        names << effectName(code);
+    return names;
 }
 
 QStringList speedNames()

@@ -685,62 +685,6 @@
         <translation>Sign-%1</translation>
     </message>
     <message>
-        <source>立即显示向左移动</source>
-        <translation>Show at once, move left</translation>
-    </message>
-    <message>
-        <source>立即显示向右移动</source>
-        <translation>Show at once, move right</translation>
-    </message>
-    <message>
-        <source>立即显示向上移动</source>
-        <translation>Show at once, move up</translation>
-    </message>
-    <message>
-        <source>立即显示向下移动</source>
-        <translation>Show at once, move down</translation>
-    </message>
-    <message>
-        <source>翻页</source>
-        <translation>Page turn</translation>
-    </message>
-    <message>
-        <source>从右向左移动</source>
-        <translation>Move from right to left</translation>
-    </message>
-    <message>
-        <source>从左向右移动</source>
-        <translation>Move from left to right</translation>
-    </message>
-    <message>
-        <source>从下向上移动</source>
-        <translation>Move from bottom to top</translation>
-    </message>
-    <message>
-        <source>从上向下移动</source>
-        <translation>Move from top to bottom</translation>
-    </message>
-    <message>
-        <source>从上到下卷入</source>
-        <translation>Roll in from top</translation>
-    </message>
-    <message>
-        <source>从下到上卷入</source>
-        <translation>Roll in from bottom</translation>
-    </message>
-    <message>
-        <source>左卷帘</source>
-        <translation>Blind from left</translation>
-    </message>
-    <message>
-        <source>右卷帘</source>
-        <translation>Blind from right</translation>
-    </message>
-    <message>
-        <source>随机</source>
-        <translation>Random</translation>
-    </message>
-    <message>
         <source>1(最快档)</source>
         <translation>1 (fastest)</translation>
     </message>
