@@ -27,46 +27,12 @@ namespace dotsign {
 
 namespace {
 
-// The main window marks commands of a later release by adding this note to
-// their hint, in its own translation context; the wiring takes it off again.
-const char* const kHintContext = "dotsign::TMAINForm";
-const char* const kLaterRelease = "此功能将在后续版本中提供";
-const char* const kHintWithNote = "%1（%2）";
-
 // The device commands that DISBUTTON disables; the menu's own "暂停显示" and
 // "继续显示" are not among them.
 const char* const kDeviceActions[] = {"T_Hardware", "T_Border",    "T_Brightness", "T_Timer",      "T_Send",
                                       "T_Usb",      "T_Calibrate", "T_PowerOn",    "T_PowerOff",   "T_Pause",
                                       "T_Resume",   "T_Find",      "N_Hardware",   "N_Brightness", "N_Timer",
                                       "N_Send",     "N_Calibrate", "N_PowerOn",    "N_PowerOff"};
-
-// The hint without the later-release note, in whichever language the main
-// window wrote it.
-QString withoutLaterNote(const QString& hint)
-{
-    const QString note = QCoreApplication::translate(kHintContext, kLaterRelease);
-    if (hint == note)
-        return QString();
-    const QChar mark(0xE000); // a private-use character: never in a hint
-    const QString pattern = QCoreApplication::translate(kHintContext, kHintWithNote).arg(mark, note);
-    const qsizetype at = pattern.indexOf(mark);
-    if (at < 0)
-        return hint;
-    const QString before = pattern.left(at);
-    const QString after = pattern.mid(at + 1);
-    if (hint.size() < before.size() + after.size() || !hint.startsWith(before) || !hint.endsWith(after))
-        return hint;
-    return hint.mid(before.size(), hint.size() - before.size() - after.size());
-}
-
-void restoreHint(QAction* a)
-{
-    QString hint = withoutLaterNote(a->toolTip());
-    if (hint == a->text())
-        hint.clear();
-    a->setToolTip(hint.isEmpty() ? a->text() : hint);
-    a->setStatusTip(hint);
-}
 
 class Wiring
 {
@@ -80,8 +46,7 @@ public:
             if (!a)
                 continue;
             QObject::connect(a, &QAction::triggered, &m_window, handler);
-            a->setEnabled(true);
-            restoreHint(a);
+            m_window.releaseCommand(a);
         }
     }
 

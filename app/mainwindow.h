@@ -68,6 +68,9 @@ public:
 
     ProjectState& state() { return m_state; }
     QTreeWidget* tree() const { return m_tree; }
+    // Enables a command that was shown as coming in a later release, with its
+    // own hint back in place of the note.
+    void releaseCommand(QAction* action);
     LayoutView* layoutView(int layoutTemplate) const;
     PixelImage* image1() const { return m_image1; }
     PixelImage* image100() const { return m_image100; }

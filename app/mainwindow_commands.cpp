@@ -31,12 +31,27 @@ QAction* TMAINForm::makeAction(const QString& name, const QString& caption, cons
 }
 
 // Commands whose work arrives with a later release are shown but disabled.
+// The command's own hint waits on the action until its work arrives.
+constexpr char kOwnHint[] = "ownHint";
+
 void TMAINForm::laterRelease(QAction* a)
 {
     a->setEnabled(false);
+    a->setProperty(kOwnHint, a->toolTip());
     const QString later = tr("此功能将在后续版本中提供");
     a->setToolTip(a->toolTip().isEmpty() ? later : tr("%1（%2）").arg(a->toolTip(), later));
     a->setStatusTip(a->toolTip());
+}
+
+void TMAINForm::releaseCommand(QAction* a)
+{
+    a->setEnabled(true);
+    const QVariant own = a->property(kOwnHint);
+    QString hint = own.isValid() ? own.toString() : a->toolTip();
+    if (hint == a->text())
+        hint.clear(); // a hint that only repeats the caption is none
+    a->setToolTip(hint.isEmpty() ? a->text() : hint);
+    a->setStatusTip(hint);
 }
 
 QAction* TMAINForm::action(const QString& objectName) const
