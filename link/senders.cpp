@@ -135,10 +135,10 @@ ExchangeResult SendProgramData(Exchange& ex, int block)
     return ex.send(frame, dataBlockWait(block));
 }
 
-Status SendTansLoad(Exchange& ex)
+ExchangeResult SendTansLoad(Exchange& ex)
 {
     const QByteArray frame = endOfProgramFrame(ex.link().frameBuffer, DownloadAddress(ex.link().targetIndex));
-    return ex.send(frame, kEndOfProgramWait).status(true);
+    return ex.send(frame, kEndOfProgramWait);
 }
 
 } // namespace dotsign

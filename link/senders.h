@@ -41,6 +41,6 @@ Status commTestMessage(const ExchangeResult& r, const LinkState& link, const QSt
 // read fails like a port error, which stops the download.
 ExchangeResult SendProgramIndex(Exchange& ex, int k);
 ExchangeResult SendProgramData(Exchange& ex, int block);
-Status SendTansLoad(Exchange& ex);
+ExchangeResult SendTansLoad(Exchange& ex);
 
 } // namespace dotsign

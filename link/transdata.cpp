@@ -165,11 +165,11 @@ Status transdata(Exchange& ex, LedPlanes& planes, const DownloadObserver& observ
         setFinalCount(ex.link().frameBuffer, n, stream.lastBlock);
         // The last data block's acknowledgement may still be on its way.
         ex.WaitForReply(kProgramIndexWait);
-        const Status end = SendTansLoad(ex);
-        if (!end && end.message == sendFailedMessage())
-            return end;
-        if (!end && observer.note)
-            observer.note(end);
+        const ExchangeResult end = SendTansLoad(ex);
+        if (end.portFailed)
+            return sendFailed(end.reason);
+        if (!end.acknowledged && observer.note)
+            observer.note(end.status(true));
     }
     return Status::success();
 }
