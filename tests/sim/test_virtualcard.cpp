@@ -3,6 +3,7 @@
 #include "link/downloadframes.h"
 #include "link/frames.h"
 #include "sim/virtualcard.h"
+#include "support_screens.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -14,22 +15,9 @@
 #include <unistd.h>
 
 using namespace dotsign;
+using dotsign::test::screenOf;
 
 namespace {
-
-// A screen whose programs have readable dates and slot times.
-TprojectProp screenOf(int programs)
-{
-    TprojectProp screen;
-    screen.programCount = programs;
-    for (int n = 1; n <= programs; ++n) {
-        TjiemuProp& p = screen.program(n);
-        p.startDate = p.endDate = QStringLiteral("2009-05-05");
-        p.slotStart.fill(QStringLiteral("00:00:00"));
-        p.slotStop.fill(QStringLiteral("23:59:59"));
-    }
-    return screen;
-}
 
 QByteArray hex(const char* text)
 {
